@@ -1,0 +1,32 @@
+#include "core/checked_arithmetic.h"
+
+#include "platform/float_status.h"
+
+namespace ohmcalc {
+namespace {
+
+// The flags are only meaningful if the arithmetic happens between the clear
+// and the test. Volatile operands cannot be read before the clear, and the
+// volatile result must be stored before the test, so the optimiser can
+// neither fold the step away nor move it across either call.
+template <typename Step>
+double Checked(double a, double b, Step step) {
+  ClearFloatStatus();
+  volatile double left = a;
+  volatile double right = b;
+  volatile double result = step(left, right);
+  CheckFloatStatus();
+  return result;
+}
+
+}  // namespace
+
+double CheckedMultiply(double a, double b) {
+  return Checked(a, b, [](double x, double y) { return x * y; });
+}
+
+double CheckedDivide(double a, double b) {
+  return Checked(a, b, [](double x, double y) { return x / y; });
+}
+
+}  // namespace ohmcalc

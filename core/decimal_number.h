@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ohmcalc {
+
+// A number exactly as its text spells it: value = ±digits × 10^exponent.
+// Kept in decimal so that rounding works on what the user wrote, not on a
+// binary approximation of it.
+struct DecimalNumber {
+  bool negative = false;
+  std::string digits;         // no leading or trailing zeros; empty means zero
+  std::int64_t exponent = 0;  // of the last digit
+  // Power of ten of the leading digit; meaningless for zero.
+  std::int64_t LeadingPower() const { return exponent + static_cast<std::int64_t>(digits.size()) - 1; }
+  bool IsZero() const { return digits.empty(); }
+};
+
+// Reads text that is one number and nothing else, with `decimal_separator` as
+// the only decimal mark; nullopt for anything else.
+std::optional<DecimalNumber> ScanDecimal(std::string_view text, std::string_view decimal_separator);
+
+// Appends `value` in plain ASCII digits, whatever the process locale.
+void AppendInteger(std::string& out, std::int64_t value);
+
+// Strips leading and trailing zeros, moving the exponent to match.
+void Normalise(DecimalNumber& number);
+
+// Rounds to a multiple of 10^lowest_power; an exact half goes away from zero.
+void RoundHalfAwayFromZero(DecimalNumber& number, std::int64_t lowest_power);
+
+// The digits before and after the decimal mark in plain (non-exponent)
+// notation, without padding zeros on the outer ends: 0.05 is {"", "05"}.
+struct PlainParts {
+  std::string whole;
+  std::string fraction;
+};
+PlainParts SplitPlain(const DecimalNumber& number);
+
+}  // namespace ohmcalc

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a build needs, only those that are missing.
+# Usage: scripts/ensure-deps.sh [run|test]   (test adds what the tests need)
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-noto-cjk)
+if [[ ${1:-run} == test ]]; then
+  packages+=(libgtest-dev libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
+             desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+
+as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A comma-decimal locale, so the tests can prove the process locale changes nothing.
+if [[ ${1:-run} == test ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  as_root locale-gen >/dev/null
+fi
