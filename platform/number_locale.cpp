@@ -1,0 +1,9 @@
+#include "platform/number_locale.h"
+
+#include <QLocale>
+
+namespace ohmcalc {
+
+NumberLocale SystemNumberLocale() { return NumberLocale{QLocale::system().decimalPoint().toStdString()}; }
+
+}  // namespace ohmcalc

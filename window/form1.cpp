@@ -1,0 +1,162 @@
+#include "window/form1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "window/box_field_store.h"
+#include "window/error_report.h"
+#include "window/fonts.h"
+#include "window/form_controls.h"
+
+namespace ohmcalc {
+namespace {
+
+QRect PixelRect(const TwipRect& rect) {
+  return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+          TwipsToPixels(rect.height)};
+}
+
+QString RowPrefix(int row) { return QString::fromUtf8("第%1行 ").arg(row); }
+
+// "电流  A" reads as "电流 A".
+QString Quantity(const char* caption) { return QString::fromUtf8(caption).simplified(); }
+
+QString ButtonRole(const char* caption) {
+  QString text = QString::fromUtf8(caption);
+  if (text == QString::fromUtf8("×")) return QString::fromUtf8("乘以");
+  if (text == QString::fromUtf8("÷")) return QString::fromUtf8("除以");
+  return text;
+}
+
+const ControlSpec& SpecNamed(const char* name) {
+  return *std::find_if(kFormControls.begin(), kFormControls.end(),
+                       [name](const ControlSpec& spec) { return std::string_view(spec.name) == name; });
+}
+
+QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(spec.caption), parent);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  if (spec.kind == ControlKind::kBar) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0x00, 0x00));
+    label->setPalette(palette);
+    label->setBackgroundRole(QPalette::Window);
+    label->setAutoFillBackground(true);
+  }
+  return label;
+}
+
+QWidget* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setMaxLength(std::numeric_limits<int>::max());
+  box->setAccessibleName(RowPrefix(spec.row) + Quantity(SpecNamed(spec.label).caption));
+  return box;
+}
+
+QWidget* MakeButton(const ControlSpec& spec, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  button->setAccessibleName(RowPrefix(spec.row) + ButtonRole(spec.caption));
+  return button;
+}
+
+// CJK fonts carry far more line height than their digits use; where the
+// line is taller than the box, centring it pushes the digits onto the bottom
+// frame, so align the line's bottom instead and the digits sit in the middle.
+void KeepTextInside(QLineEdit* box) {
+  constexpr int kFrameAndMargins = 6;
+  if (box->fontMetrics().height() > box->height() - kFrameAndMargins) {
+    box->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  }
+}
+
+QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
+  switch (spec.kind) {
+    case ControlKind::kTextBox:
+      return MakeTextBox(spec, parent);
+    case ControlKind::kButton:
+      return MakeButton(spec, parent);
+    case ControlKind::kLabel:
+    case ControlKind::kBar:
+      break;
+  }
+  return MakeLabel(spec, parent);
+}
+
+}  // namespace
+
+Form1::Form1(NumberLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale)) {
+  setObjectName("Form1");
+  setWindowTitle(QString::fromUtf8(kFormTitle));
+  setWindowIcon(QIcon(":/ohmcalc/ohmcalc-32.png"));
+  setFont(WindowFont());
+  setBackgroundRole(QPalette::Base);
+  setAutoFillBackground(true);
+  resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+  BuildControls();
+  RouteClicks();
+  boxes_.front()->setFocus();
+}
+
+QLineEdit* Form1::Box(int number) const { return boxes_.at(static_cast<std::size_t>(number - 1)); }
+
+void Form1::BuildControls() {
+  std::vector<std::pair<int, QWidget*>> focus_chain;
+  std::vector<QWidget*> labels;
+  for (const ControlSpec& spec : kFormControls) {
+    QWidget* control = MakeControl(spec, this);
+    control->setObjectName(spec.name);
+    control->setGeometry(PixelRect(spec.rect));
+    if (spec.font != ControlFont::kDefault) control->setFont(FontFor(spec.font));
+    if (spec.kind == ControlKind::kTextBox) KeepTextInside(static_cast<QLineEdit*>(control));
+    if (spec.kind == ControlKind::kTextBox) {
+      boxes_.at(static_cast<std::size_t>(QByteArray(spec.name + 4).toInt() - 1)) = static_cast<QLineEdit*>(control);
+    }
+    if (spec.kind == ControlKind::kLabel || spec.kind == ControlKind::kBar) {
+      labels.push_back(control);
+    } else {
+      focus_chain.emplace_back(spec.tab_index, control);
+    }
+  }
+  // Boxes and buttons are drawn above the unit labels that reach into them.
+  for (QWidget* label : labels) label->lower();
+  std::sort(focus_chain.begin(), focus_chain.end(),
+            [](const auto& left, const auto& right) { return left.first < right.first; });
+  for (std::size_t i = 1; i < focus_chain.size(); ++i) {
+    QWidget::setTabOrder(focus_chain[i - 1].second, focus_chain[i].second);
+  }
+}
+
+void Form1::RouteClicks() {
+  for (const ClickRoute& route : kClickRoutes) {
+    auto* button = findChild<QPushButton*>(route.button, Qt::FindDirectChildrenOnly);
+    connect(button, &QPushButton::clicked, this, [this, &route] { RunRowAction(route); });
+  }
+}
+
+void Form1::RunRowAction(const ClickRoute& route) {
+  const CalcRow& row = kCalcRows.at(static_cast<std::size_t>(route.row - 1));
+  BoxFieldStore store(boxes_);
+  try {
+    if (route.action == RowAction::kEvaluate) {
+      EvaluateRow(row, store, locale_);
+    } else {
+      ClearRow(row, store);
+    }
+  } catch (const RunTimeError& error) {
+    ReportRunTimeError(this, error);
+    // Send the user back to the box to correct; every box is as it was.
+    if (error.box() >= 1 && error.box() <= static_cast<int>(boxes_.size())) {
+      QLineEdit* culprit = Box(error.box());
+      culprit->setFocus(Qt::OtherFocusReason);
+      culprit->selectAll();
+    }
+  }
+}
+
+}  // namespace ohmcalc

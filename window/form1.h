@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "core/calc_rows.h"
+#include "window/click_routes.h"
+
+class QLineEdit;
+
+namespace ohmcalc {
+
+// The main window: seventy controls placed from kFormControls, the routed
+// buttons wired from kClickRoutes.
+class Form1 : public QWidget {
+ public:
+  explicit Form1(NumberLocale locale, QWidget* parent = nullptr);
+
+  QLineEdit* Box(int number) const;  // 1..21
+
+ private:
+  void BuildControls();
+  void RouteClicks();
+  void RunRowAction(const ClickRoute& route);
+
+  NumberLocale locale_;
+  std::array<QLineEdit*, 21> boxes_{};
+};
+
+}  // namespace ohmcalc

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "platform/number_locale.h"
+#include "window/app_setup.h"
+#include "window/form1.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ohmcalc::SetUpApplication(app);
+  ohmcalc::Form1 form(ohmcalc::SystemNumberLocale());
+  form.show();
+  return QApplication::exec();
+}
