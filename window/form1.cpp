@@ -153,6 +153,7 @@ void Form1::RunRowAction(const ClickRoute& route) {
     // Send the user back to the box to correct; every box is as it was.
     if (error.box() >= 1 && error.box() <= static_cast<int>(boxes_.size())) {
       QLineEdit* culprit = Box(error.box());
+      activateWindow();
       culprit->setFocus(Qt::OtherFocusReason);
       culprit->selectAll();
     }

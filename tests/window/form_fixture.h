@@ -1,0 +1,79 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "window/form1.h"
+
+namespace ohmcalc {
+
+// A shown, active main window, as the user gets it.
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Open(NumberLocale{}); }
+
+  void Open(NumberLocale locale) {
+    form_ = std::make_unique<Form1>(std::move(locale));
+    form_->show();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  }
+
+  QLineEdit* Box(int number) const { return form_->Box(number); }
+  QPushButton* Button(const char* name) const { return form_->findChild<QPushButton*>(name); }
+
+  void Type(int box, const QString& text) {
+    Box(box)->clear();
+    QTest::keyClicks(Box(box), text);
+  }
+
+  void Click(const char* button) {
+    QPushButton* target = Button(button);
+    ASSERT_NE(target, nullptr) << button;
+    QTest::mouseClick(target, Qt::LeftButton);
+  }
+
+  QStringList AllBoxes() const {
+    QStringList texts;
+    for (int box = 1; box <= 21; ++box) texts << Box(box)->text();
+    return texts;
+  }
+
+  std::unique_ptr<Form1> form_;
+};
+
+// Clicks `button` expecting a modal report; `inspect` sees it before it is
+// dismissed. Fails, and closes whatever is open, if none comes within 5 s.
+inline void ClickExpectingReport(const std::function<void()>& click, const std::function<void(QMessageBox&)>& inspect) {
+  bool seen = false;
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* report = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (report == nullptr || seen) return;
+    seen = true;
+    inspect(*report);
+    report->button(QMessageBox::Ok)->click();
+  });
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  poll.start();
+  watchdog.start(5000);
+  click();
+  poll.stop();
+  watchdog.stop();
+  EXPECT_TRUE(seen) << "no report was shown";
+}
+
+}  // namespace ohmcalc
