@@ -15,13 +15,20 @@ struct ClickRoute {
 };
 
 inline constexpr std::array<ClickRoute, 14> kClickRoutes = {{
-    {"Command1", 1, RowAction::kEvaluate},  {"Command2", 1, RowAction::kClear},
-    {"Command5", 2, RowAction::kEvaluate},  {"Command6", 2, RowAction::kClear},
-    {"Command8", 3, RowAction::kEvaluate},  {"Command9", 3, RowAction::kClear},
-    {"Command11", 4, RowAction::kEvaluate}, {"Command12", 4, RowAction::kClear},
-    {"Command14", 5, RowAction::kEvaluate}, {"Command15", 5, RowAction::kClear},
-    {"Command19", 6, RowAction::kEvaluate}, {"Command16", 6, RowAction::kClear},
-    {"Command21", 7, RowAction::kEvaluate}, {"Command17", 7, RowAction::kClear},
+    {"Command1", 1, RowAction::kEvaluate},
+    {"Command2", 1, RowAction::kClear},
+    {"Command5", 2, RowAction::kEvaluate},
+    {"Command6", 2, RowAction::kClear},
+    {"Command8", 3, RowAction::kEvaluate},
+    {"Command9", 3, RowAction::kClear},
+    {"Command11", 4, RowAction::kEvaluate},
+    {"Command12", 4, RowAction::kClear},
+    {"Command14", 5, RowAction::kEvaluate},
+    {"Command15", 5, RowAction::kClear},
+    {"Command19", 6, RowAction::kEvaluate},
+    {"Command16", 6, RowAction::kClear},
+    {"Command21", 7, RowAction::kEvaluate},
+    {"Command17", 7, RowAction::kClear},
 }};
 
 }  // namespace ohmcalc

@@ -19,9 +19,10 @@ QString ErrorDescription(int number) {
 }
 
 void ReportRunTimeError(QWidget* window, const RunTimeError& error) {
-  QMessageBox report(QMessageBox::Warning, window->windowTitle(),
-                     QString::fromUtf8("运行时错误 %1：\n\n%2").arg(error.number()).arg(ErrorDescription(error.number())),
-                     QMessageBox::Ok, window);
+  QMessageBox report(
+      QMessageBox::Warning, window->windowTitle(),
+      QString::fromUtf8("运行时错误 %1：\n\n%2").arg(error.number()).arg(ErrorDescription(error.number())),
+      QMessageBox::Ok, window);
   report.setObjectName("RunTimeErrorReport");
   report.setWindowModality(Qt::ApplicationModal);
   report.exec();

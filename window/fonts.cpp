@@ -1,5 +1,6 @@
 #include "window/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace ohmcalc {
@@ -7,9 +8,17 @@ namespace {
 
 constexpr double kWindowPointSize = 9.0;
 
-QFont WithFamilies(const QStringList& families, double point_size) {
-  QFont font;
-  font.setFamilies(families);
+// Resolving a list of families makes the font system look up each missing
+// one on every use; picking the installed one once keeps start-up fast.
+QString FirstInstalled(const QStringList& families) {
+  for (const QString& family : families) {
+    if (QFontDatabase::hasFamily(family)) return family;
+  }
+  return families.back();
+}
+
+QFont Normal(const QString& family, double point_size) {
+  QFont font(family);
   font.setPointSizeF(point_size);
   font.setWeight(QFont::Normal);
   return font;
@@ -17,17 +26,22 @@ QFont WithFamilies(const QStringList& families, double point_size) {
 
 }  // namespace
 
-QFont SongFont(double point_size) {
-  // Song (serif) faces first, then sans ones that at least carry the glyphs.
-  return WithFamilies({"SimSun", QString::fromUtf8("宋体"), "NSimSun", "Noto Serif CJK SC", "Noto Sans CJK SC",
-                       "WenQuanYi Zen Hei", "AR PL UMing CN"},
-                      point_size);
+QString SongFamily() {
+  // Song (serif) faces first, then the CJK faces Debian installs.
+  static const QString family = FirstInstalled({"SimSun", QString::fromUtf8("宋体"), "NSimSun", "Noto Sans CJK SC",
+                                                "Noto Serif CJK SC", "WenQuanYi Zen Hei", "AR PL UMing CN"});
+  return family;
 }
 
-QFont WindowFont() {
-  return WithFamilies({"Noto Sans CJK SC", "Microsoft YaHei", "WenQuanYi Zen Hei", "SimSun", "Noto Serif CJK SC"},
-                      kWindowPointSize);
+QString WindowFamily() {
+  static const QString family =
+      FirstInstalled({"Noto Sans CJK SC", "Microsoft YaHei", "WenQuanYi Zen Hei", "SimSun", "Noto Serif CJK SC"});
+  return family;
 }
+
+QFont SongFont(double point_size) { return Normal(SongFamily(), point_size); }
+
+QFont WindowFont() { return Normal(WindowFamily(), kWindowPointSize); }
 
 QFont FontFor(ControlFont font) {
   switch (font) {

@@ -6,9 +6,13 @@
 
 namespace ohmcalc {
 
-// 宋体 where it is installed, else the nearest CJK font, so Chinese text never
-// shows as empty boxes.
+// 宋体 where it is installed, else an installed CJK font, so Chinese text
+// never shows as empty boxes.
+QString SongFamily();
 QFont SongFont(double point_size);
+
+// The window's own font: a CJK sans face.
+QString WindowFamily();
 
 // The font of every control that names none.
 QFont WindowFont();

@@ -16,8 +16,7 @@ namespace ohmcalc {
 namespace {
 
 QRect PixelRect(const TwipRect& rect) {
-  return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-          TwipsToPixels(rect.height)};
+  return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width), TwipsToPixels(rect.height)};
 }
 
 QString RowPrefix(int row) { return QString::fromUtf8("第%1行 ").arg(row); }

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
   }
   ohmcalc::SetUpApplication(app);
   ohmcalc::Form1 form(ohmcalc::SystemNumberLocale());
-  const char* samples[][3] = {{"1", "4.7", "0.1"},  {"4", "12", "220"},  {"7", "5", "0.02"}, {"10", "60", "0.5"},
-                              {"13", "5", "220"},   {"16", "3.3", "0.2"}, {"19", "230", "47"}};
+  const char* samples[][3] = {{"1", "4.7", "0.1"}, {"4", "12", "220"},   {"7", "5", "0.02"}, {"10", "60", "0.5"},
+                              {"13", "5", "220"},  {"16", "3.3", "0.2"}, {"19", "230", "47"}};
   const char* equals[] = {"Command1", "Command5", "Command8", "Command11", "Command14", "Command19", "Command21"};
   for (const auto& sample : samples) {
     int a = QByteArray(sample[0]).toInt();

@@ -19,12 +19,9 @@ struct BadInput {
 
 TEST_F(ErrorReport, ReportsThenCarriesOnWithEveryBoxIntact) {
   const BadInput cases[] = {
-      {"Command1", 1, "", "3", 13, "类型不匹配", 1},
-      {"Command1", 1, "2", "abc", 13, "类型不匹配", 2},
-      {"Command8", 7, "5", "0", 11, "除数为零", 8},
-      {"Command8", 7, "0", "0", 6, "溢出", 8},
-      {"Command5", 4, "1E+400", "abc", 6, "溢出", 4},
-      {"Command19", 16, "1e200", "1e200", 6, "溢出", 16},
+      {"Command1", 1, "", "3", 13, "类型不匹配", 1},     {"Command1", 1, "2", "abc", 13, "类型不匹配", 2},
+      {"Command8", 7, "5", "0", 11, "除数为零", 8},      {"Command8", 7, "0", "0", 6, "溢出", 8},
+      {"Command5", 4, "1E+400", "abc", 6, "溢出", 4},    {"Command19", 16, "1e200", "1e200", 6, "溢出", 16},
       {"Command21", 19, "x", "0", 13, "类型不匹配", 19},
   };
   for (const BadInput& bad : cases) {
@@ -38,7 +35,8 @@ TEST_F(ErrorReport, ReportsThenCarriesOnWithEveryBoxIntact) {
                            EXPECT_TRUE(report.isModal());
                            EXPECT_EQ(report.icon(), QMessageBox::Warning);
                            EXPECT_EQ(report.windowTitle(), form_->windowTitle());
-                           EXPECT_TRUE(report.text().contains(QString::number(bad.number))) << report.text().toStdString();
+                           EXPECT_TRUE(report.text().contains(QString::number(bad.number)))
+                               << report.text().toStdString();
                            EXPECT_TRUE(report.text().contains(QString::fromUtf8(bad.description)));
                            EXPECT_EQ(report.button(QMessageBox::Ok)->text(), QString::fromUtf8("确定"));
                          });

@@ -1,9 +1,11 @@
 #include <QLabel>
+#include <QMenu>
 #include <QSet>
 #include <QWindow>
 
 #include "tests/window/form_fixture.h"
 #include "window/click_routes.h"
+#include "window/fonts.h"
 #include "window/form_controls.h"
 
 namespace ohmcalc {
@@ -39,7 +41,7 @@ TEST_F(FormLayout, EveryControlMatchesTheTable) {
         auto* box = qobject_cast<QLineEdit*>(control);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->maxLength(), std::numeric_limits<int>::max());
-        EXPECT_TRUE(box->font().families().startsWith("SimSun"));
+        EXPECT_EQ(box->font().family(), SongFamily());
         EXPECT_DOUBLE_EQ(box->font().pointSizeF(), spec.font == ControlFont::kSong15 ? 15.0 : 15.75);
         EXPECT_EQ(box->font().weight(), QFont::Normal);
         EXPECT_FALSE(box->font().bold() || box->font().italic() || box->font().underline());
@@ -61,7 +63,7 @@ TEST_F(FormLayout, EveryControlMatchesTheTable) {
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
         bool song = spec.font == ControlFont::kSong1575;
         if (song) {
-          EXPECT_TRUE(label->font().families().startsWith("SimSun"));
+          EXPECT_EQ(label->font().family(), SongFamily());
           EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 15.75);
         } else {
           EXPECT_EQ(label->font(), form_->font());
@@ -86,6 +88,25 @@ TEST_F(FormLayout, CaptionsAreExact) {
   EXPECT_EQ(form_->findChild<QLabel*>("Label7")->text(), "");
   EXPECT_EQ(Button("Command2")->height(), 28);  // 425 twips, not 435
   EXPECT_EQ(Button("Command1")->height(), 29);
+}
+
+TEST_F(FormLayout, EveryCaptionCharacterHasAGlyph) {
+  for (const ControlSpec& spec : kFormControls) {
+    auto* control = form_->findChild<QWidget*>(spec.name);
+    QFontMetrics metrics(control->font());
+    for (QChar c : QString::fromUtf8(spec.caption))
+      EXPECT_TRUE(metrics.inFont(c)) << spec.name << " U+" << std::hex << static_cast<int>(c.unicode());
+  }
+  QFontMetrics box_metrics(Box(1)->font());
+  for (QChar c : QString::fromUtf8("电阻0123456789.,-+E")) EXPECT_TRUE(box_metrics.inFont(c));
+  EXPECT_EQ(form_->font().family(), WindowFamily());
+}
+
+TEST_F(FormLayout, QtsOwnTextIsChinese) {
+  std::unique_ptr<QMenu> menu(Box(1)->createStandardContextMenu());
+  QStringList texts;
+  for (QAction* action : menu->actions()) texts << action->text();
+  EXPECT_TRUE(texts.join(' ').contains(QString::fromUtf8("复制"))) << texts.join(' ').toStdString();
 }
 
 TEST_F(FormLayout, BoxesAndButtonsAreDrawnAboveLabels) {
@@ -124,12 +145,12 @@ TEST_F(FormLayout, AccessibleNamesTellTheBoxesApart) {
 }
 
 TEST_F(FormLayout, TabVisitsEveryBoxAndButtonInOrder) {
-  const char* expected[] = {"Text1",     "Text2",     "Text3",     "Command1",  "Command2",  "Command3",  "Text4",
-                            "Text5",     "Text6",     "Command4",  "Command5",  "Command6",  "Text7",     "Text8",
-                            "Text9",     "Command7",  "Command8",  "Command9",  "Text10",    "Text11",    "Text12",
-                            "Command10", "Command12", "Text13",    "Text14",    "Text15",    "Command13", "Command11",
-                            "Command14", "Command15", "Command16", "Command17", "Text16",    "Text17",    "Text18",
-                            "Command18", "Command19", "Command21", "Text19",    "Text20",    "Text21",    "Command22"};
+  const char* expected[] = {"Text1",     "Text2",     "Text3",     "Command1",  "Command2", "Command3",  "Text4",
+                            "Text5",     "Text6",     "Command4",  "Command5",  "Command6", "Text7",     "Text8",
+                            "Text9",     "Command7",  "Command8",  "Command9",  "Text10",   "Text11",    "Text12",
+                            "Command10", "Command12", "Text13",    "Text14",    "Text15",   "Command13", "Command11",
+                            "Command14", "Command15", "Command16", "Command17", "Text16",   "Text17",    "Text18",
+                            "Command18", "Command19", "Command21", "Text19",    "Text20",   "Text21",    "Command22"};
   ASSERT_EQ(QApplication::focusWidget(), Box(1));
   for (std::size_t i = 1; i <= std::size(expected); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,0 +1,36 @@
+// The floor ohmcalc's start-up is measured against: a bare Qt window holding
+// the same seventy plain widgets at the same places, and nothing else (no
+// fonts chosen, no translation, no icon, no click routing).
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "window/form_controls.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QWidget window;
+  window.setWindowTitle("bare window");
+  window.resize(ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
+                ohmcalc::TwipsToPixels(ohmcalc::kClientHeightTwips));
+  for (const ohmcalc::ControlSpec& spec : ohmcalc::kFormControls) {
+    QWidget* control = nullptr;
+    QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+      case ohmcalc::ControlKind::kTextBox:
+        control = new QLineEdit(&window);
+        break;
+      case ohmcalc::ControlKind::kButton:
+        control = new QPushButton(caption, &window);
+        break;
+      default:
+        control = new QLabel(caption, &window);
+    }
+    control->setGeometry(ohmcalc::TwipsToPixels(spec.rect.left), ohmcalc::TwipsToPixels(spec.rect.top),
+                         ohmcalc::TwipsToPixels(spec.rect.width), ohmcalc::TwipsToPixels(spec.rect.height));
+  }
+  window.show();
+  return QApplication::exec();
+}
