@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace ohmcalc {
 
@@ -18,10 +16,6 @@ struct DecimalNumber {
   std::int64_t LeadingPower() const { return exponent + static_cast<std::int64_t>(digits.size()) - 1; }
   bool IsZero() const { return digits.empty(); }
 };
-
-// Reads text that is one number and nothing else, with `decimal_separator` as
-// the only decimal mark; nullopt for anything else.
-std::optional<DecimalNumber> ScanDecimal(std::string_view text, std::string_view decimal_separator);
 
 // Appends `value` in plain ASCII digits, whatever the process locale.
 void AppendInteger(std::string& out, std::int64_t value);

@@ -4,6 +4,8 @@
 
 #include "core/decimal_double.h"
 #include "core/decimal_number.h"
+#include "core/input_forms.h"
+#include "core/number_scanner.h"
 
 namespace ohmcalc {
 namespace {
@@ -29,6 +31,10 @@ void AppendExponentForm(std::string& out, const DecimalNumber& number, const Num
   AppendInteger(out, magnitude);
 }
 
+std::optional<DecimalNumber> ReadDecimal(std::string_view text, const NumberLocale& locale) {
+  return ScanDecimal(NormaliseInputForms(text, locale.decimal_separator), locale.decimal_separator);
+}
+
 bool InDoubleRange(const DecimalNumber& number) {
   if (number.IsZero() || number.LeadingPower() <= kLeadingPowerAlwaysInRange) return true;
   try {
@@ -42,7 +48,7 @@ bool InDoubleRange(const DecimalNumber& number) {
 }  // namespace
 
 double ParseNumber(std::string_view text, const NumberLocale& locale) {
-  auto number = ScanDecimal(text, locale.decimal_separator);
+  auto number = ReadDecimal(text, locale);
   if (!number) throw RunTimeError(kErrorTypeMismatch);
   return ToDouble(*number);
 }
@@ -65,7 +71,7 @@ std::string NumberToText(double value, const NumberLocale& locale) {
 }
 
 std::string FormatResult(std::string_view text, const NumberLocale& locale) {
-  auto number = ScanDecimal(text, locale.decimal_separator);
+  auto number = ReadDecimal(text, locale);
   if (!number || !InDoubleRange(*number)) return std::string(text);
   RoundHalfAwayFromZero(*number, kFormattedLowestPower);
 

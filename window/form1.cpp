@@ -129,6 +129,11 @@ void Form1::BuildControls() {
   for (std::size_t i = 1; i < focus_chain.size(); ++i) {
     QWidget::setTabOrder(focus_chain[i - 1].second, focus_chain[i].second);
   }
+  const QString accepted_forms = QString::fromUtf8("可输入 4.7k、2k2、100m、R47 等");
+  for (const CalcRow& row : kCalcRows) {
+    Box(row.a)->setToolTip(accepted_forms);
+    Box(row.b)->setToolTip(accepted_forms);
+  }
 }
 
 void Form1::RouteClicks() {

@@ -10,8 +10,12 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "window/form1.h"
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ohmcalc {
 
