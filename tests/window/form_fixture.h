@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -34,9 +36,23 @@ class FormTest : public ::testing::Test {
   QLineEdit* Box(int number) const { return form_->Box(number); }
   QPushButton* Button(const char* name) const { return form_->findChild<QPushButton*>(name); }
 
+  // Latin-1 text as key presses; anything else the way an input method
+  // delivers it, committed in one event (key clicks cannot carry it).
   void Type(int box, const QString& text) {
     Box(box)->clear();
-    QTest::keyClicks(Box(box), text);
+    bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (latin1) {
+      QTest::keyClicks(Box(box), text);
+    } else {
+      Commit(Box(box), text);
+    }
+  }
+
+  static void Commit(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(box, &event);
   }
 
   void Click(const char* button) {

@@ -1,19 +1,9 @@
-#include <QInputMethodEvent>
-
 #include "tests/window/form_fixture.h"
 
 namespace ohmcalc {
 namespace {
 
 using InputForms = FormTest;
-
-// Text as an input method delivers it: committed in one event, not as keys.
-void Commit(QLineEdit* box, const QString& text) {
-  box->setFocus();
-  QInputMethodEvent event;
-  event.setCommitString(text);
-  QApplication::sendEvent(box, &event);
-}
 
 TEST_F(InputForms, FullWidthTextFromAnInputMethodComputes) {
   Commit(Box(4), QString::fromUtf8("１０"));
