@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those that are missing.
-# Usage: scripts/ensure-deps.sh [run|test]   (test adds what the tests need)
+# Usage: scripts/ensure-deps.sh [run|test|package]
+#   test adds what the tests need, package what building the .deb needs.
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-noto-cjk)
 if [[ ${1:-run} == test ]]; then
   packages+=(libgtest-dev libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
              desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
+elif [[ ${1:-run} == package ]]; then
+  packages+=(dpkg-dev file)
 fi
 
 missing=()

@@ -8,7 +8,8 @@ namespace ohmcalc {
 
 void SetUpApplication(QApplication& app) {
   QApplication::setApplicationName("ohmcalc");
-  QApplication::setApplicationVersion("1.0.0");
+  QApplication::setApplicationVersion(OHMCALC_VERSION);
+  QGuiApplication::setDesktopFileName(OHMCALC_APP_ID);
   auto* translator = new QTranslator(&app);
   if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(translator);

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# The desktop entry and the AppStream metainfo validate.
+# Usage: check_metadata.sh DESKTOP_FILE METAINFO_FILE
+set -euo pipefail
+desktop-file-validate "$1"
+appstreamcli validate --no-net "$2"
+grep -q '^Name\[zh_CN\]=' "$1"
+grep -q '<summary xml:lang="zh_CN">' "$2"
+grep -q '<release version="1.00"' "$2"
+echo "metadata valid"
