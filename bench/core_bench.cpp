@@ -4,18 +4,10 @@
 #include <array>
 #include <string>
 
+#include "bench/memory_field_store.h"
 #include "core/calc_rows.h"
 
 namespace {
-
-class MemoryFieldStore : public ohmcalc::FieldStore {
- public:
-  std::string Get(int box) const override { return boxes_[static_cast<std::size_t>(box)]; }
-  void Set(int box, std::string_view text) override { boxes_[static_cast<std::size_t>(box)] = text; }
-
- private:
-  std::array<std::string, 22> boxes_;
-};
 
 void BM_ParseNumber(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ohmcalc::ParseNumber("  3.333333333E-05 "));
@@ -37,7 +29,7 @@ void BM_FormatResult(benchmark::State& state) {
 BENCHMARK(BM_FormatResult);
 
 void BM_EvaluateFormattedRow(benchmark::State& state) {
-  MemoryFieldStore boxes;
+  ohmcalc::MemoryFieldStore boxes;
   boxes.Set(4, "10");
   boxes.Set(5, "3");
   for (auto _ : state) ohmcalc::EvaluateRow(ohmcalc::kCalcRows[1], boxes);
@@ -46,7 +38,7 @@ void BM_EvaluateFormattedRow(benchmark::State& state) {
 BENCHMARK(BM_EvaluateFormattedRow);
 
 void BM_EvaluateSquareDivideRow(benchmark::State& state) {
-  MemoryFieldStore boxes;
+  ohmcalc::MemoryFieldStore boxes;
   boxes.Set(19, "230");
   boxes.Set(20, "4.7e3");
   for (auto _ : state) ohmcalc::EvaluateRow(ohmcalc::kCalcRows[6], boxes);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "bench/memory_field_store.h"
 #include "core/calc_rows.h"
 
 namespace {
@@ -32,22 +33,29 @@ void BM_ParseLong(benchmark::State& state) {
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
 }
-BENCHMARK(BM_ParseLong<Digits>)->Name("ParseNumber/digits")->RangeMultiplier(4)->Range(1 << 16, 1 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ParseLong<Blanks>)->Name("ParseNumber/blanks")->RangeMultiplier(4)->Range(1 << 16, 1 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ParseLong<Junk>)->Name("ParseNumber/junk")->RangeMultiplier(4)->Range(1 << 16, 1 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ParseLong<FullWidth>)->Name("ParseNumber/full_width")->RangeMultiplier(4)->Range(1 << 16, 1 << 20)->Unit(benchmark::kMillisecond);
-
-class MemoryFieldStore : public ohmcalc::FieldStore {
- public:
-  std::string Get(int box) const override { return boxes_[static_cast<std::size_t>(box)]; }
-  void Set(int box, std::string_view text) override { boxes_[static_cast<std::size_t>(box)] = text; }
-
- private:
-  std::string boxes_[22];
-};
+BENCHMARK(BM_ParseLong<Digits>)
+    ->Name("ParseNumber/digits")
+    ->RangeMultiplier(4)
+    ->Range(1 << 16, 1 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseLong<Blanks>)
+    ->Name("ParseNumber/blanks")
+    ->RangeMultiplier(4)
+    ->Range(1 << 16, 1 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseLong<Junk>)
+    ->Name("ParseNumber/junk")
+    ->RangeMultiplier(4)
+    ->Range(1 << 16, 1 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseLong<FullWidth>)
+    ->Name("ParseNumber/full_width")
+    ->RangeMultiplier(4)
+    ->Range(1 << 16, 1 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_EvaluateRowMegabyteOperand(benchmark::State& state) {
-  MemoryFieldStore boxes;
+  ohmcalc::MemoryFieldStore boxes;
   boxes.Set(19, Digits(1 << 20));
   boxes.Set(20, Blanks(1 << 20));
   for (auto _ : state) ohmcalc::EvaluateRow(ohmcalc::kCalcRows[6], boxes);

@@ -19,19 +19,26 @@ int ErrorOf(std::string_view text) {
 
 TEST(OddInput, StrangeCharactersAreTypeMismatches) {
   const std::string cases[] = {
-      std::string("1\0" "2", 3),  // embedded NUL
+      std::string("1\0"
+                  "2",
+                  3),  // embedded NUL
       std::string("\0", 1),
-      "\xC3\x28",              // invalid UTF-8
-      "1\xFF",                 // stray byte
-      "\xED\xA0\x80" "1",      // an encoded lone surrogate
-      "\xEF\xBC",              // cut-off full-width character
-      "\xE2\x80\x8F" "12",     // right-to-left mark
-      "12\xE2\x80\x8E",        // left-to-right mark
-      "1\xCC\x81" "2",         // combining acute accent
-      "\xEF\xBB\xBF" "5",      // byte-order mark
-      "\xEF\xBF\xBD",          // replacement character
-      "\xD9\xA1\xD9\xA2",      // Arabic-Indic digits
-      "1\xC2\xA0" "5",         // no-break space inside
+      "\xC3\x28",  // invalid UTF-8
+      "1\xFF",     // stray byte
+      "\xED\xA0\x80"
+      "1",         // an encoded lone surrogate
+      "\xEF\xBC",  // cut-off full-width character
+      "\xE2\x80\x8F"
+      "12",              // right-to-left mark
+      "12\xE2\x80\x8E",  // left-to-right mark
+      "1\xCC\x81"
+      "2",  // combining acute accent
+      "\xEF\xBB\xBF"
+      "5",                 // byte-order mark
+      "\xEF\xBF\xBD",      // replacement character
+      "\xD9\xA1\xD9\xA2",  // Arabic-Indic digits
+      "1\xC2\xA0"
+      "5",  // no-break space inside
   };
   for (const std::string& text : cases) EXPECT_EQ(ErrorOf(text), kErrorTypeMismatch) << text;
 }

@@ -21,6 +21,15 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace ohmcalc {
 
+// Operands typed into a row, the equals button clicked, the text C should show.
+struct RowSample {
+  const char* equals;
+  int a;  // box A; B and C follow it
+  const char* a_text;
+  const char* b_text;
+  const char* c_text;
+};
+
 // A shown, active main window, as the user gets it.
 class FormTest : public ::testing::Test {
  protected:
@@ -53,6 +62,13 @@ class FormTest : public ::testing::Test {
     QInputMethodEvent event;
     event.setCommitString(text);
     QApplication::sendEvent(box, &event);
+  }
+
+  // Types both operands and clicks the row's equals button.
+  void Enter(const RowSample& sample) {
+    Type(sample.a, QString::fromUtf8(sample.a_text));
+    Type(sample.a + 1, QString::fromUtf8(sample.b_text));
+    Click(sample.equals);
   }
 
   void Click(const char* button) {

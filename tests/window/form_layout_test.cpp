@@ -24,6 +24,7 @@ TEST_F(FormLayout, WindowTitleSizeAndStartState) {
   EXPECT_FALSE(form_->windowIcon().isNull());
   EXPECT_EQ(form_->windowIcon().availableSizes().value(0), QSize(32, 32));
   EXPECT_EQ(QApplication::focusWidget(), Box(1));
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ohmcalc.OhmCalc");  // matches the installed desktop entry
   for (const QString& text : AllBoxes()) EXPECT_TRUE(text.isEmpty());
 }
 

@@ -10,12 +10,13 @@ using OddInput = FormTest;
 
 TEST_F(OddInput, StrangeTextIsReportedAndKept) {
   const QString cases[] = {
-      QString("1") + QChar(0) + "2",                         // embedded NUL
-      QString("12") + QChar(0xD800),                         // lone high surrogate
-      QChar(0xDC00) + QString("5"),                          // lone low surrogate
-      QChar(0x200F) + QString("12"),                         // right-to-left mark
-      QString("1") + QChar(0x0301) + "2",                    // combining accent
-      QString::fromUtf8("\xC3\x28\xFF" "12"),                // invalid UTF-8, as Qt decodes it
+      QString("1") + QChar(0) + "2",       // embedded NUL
+      QString("12") + QChar(0xD800),       // lone high surrogate
+      QChar(0xDC00) + QString("5"),        // lone low surrogate
+      QChar(0x200F) + QString("12"),       // right-to-left mark
+      QString("1") + QChar(0x0301) + "2",  // combining accent
+      QString::fromUtf8("\xC3\x28\xFF"
+                        "12"),  // invalid UTF-8, as Qt decodes it
   };
   for (const QString& text : cases) {
     Box(1)->setText(text);
@@ -29,7 +30,10 @@ TEST_F(OddInput, StrangeTextIsReportedAndKept) {
 }
 
 TEST_F(OddInput, InvalidUtf8PastedFromTheClipboard) {
-  QApplication::clipboard()->setText(QString::fromUtf8("\xF0\x9F\x98" "4\xE2\x82" "7"));
+  QApplication::clipboard()->setText(
+      QString::fromUtf8("\xF0\x9F\x98"
+                        "4\xE2\x82"
+                        "7"));
   Box(4)->setFocus();
   Box(4)->paste();
   Type(5, "1");
