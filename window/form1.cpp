@@ -31,15 +31,15 @@ QString ButtonRole(const char* caption) {
   return text;
 }
 
-const ControlSpec& SpecNamed(const char* name) {
+const ControlSpec& ControlNamed(const char* name) {
   return *std::find_if(kFormControls.begin(), kFormControls.end(),
-                       [name](const ControlSpec& spec) { return std::string_view(spec.name) == name; });
+                       [name](const ControlSpec& entry) { return std::string_view(entry.name) == name; });
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(spec.caption), parent);
+QWidget* MakeLabel(const ControlSpec& entry, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(entry.caption), parent);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  if (spec.kind == ControlKind::kBar) {
+  if (entry.kind == ControlKind::kBar) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QColor(0xFF, 0x00, 0x00));
     label->setPalette(palette);
@@ -49,18 +49,18 @@ QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
   return label;
 }
 
-QWidget* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeTextBox(const ControlSpec& entry, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setMaxLength(std::numeric_limits<int>::max());
-  box->setAccessibleName(RowPrefix(spec.row) + Quantity(SpecNamed(spec.label).caption));
+  box->setAccessibleName(RowPrefix(entry.row) + Quantity(ControlNamed(entry.label).caption));
   return box;
 }
 
-QWidget* MakeButton(const ControlSpec& spec, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
+QWidget* MakeButton(const ControlSpec& entry, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(entry.caption), parent);
   button->setAutoDefault(false);
   button->setDefault(false);
-  button->setAccessibleName(RowPrefix(spec.row) + ButtonRole(spec.caption));
+  button->setAccessibleName(RowPrefix(entry.row) + ButtonRole(entry.caption));
   return button;
 }
 
@@ -74,17 +74,17 @@ void KeepTextInside(QLineEdit* box) {
   }
 }
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* MakeControl(const ControlSpec& entry, QWidget* parent) {
+  switch (entry.kind) {
     case ControlKind::kTextBox:
-      return MakeTextBox(spec, parent);
+      return MakeTextBox(entry, parent);
     case ControlKind::kButton:
-      return MakeButton(spec, parent);
+      return MakeButton(entry, parent);
     case ControlKind::kLabel:
     case ControlKind::kBar:
       break;
   }
-  return MakeLabel(spec, parent);
+  return MakeLabel(entry, parent);
 }
 
 }  // namespace
@@ -107,19 +107,19 @@ QLineEdit* Form1::Box(int number) const { return boxes_.at(static_cast<std::size
 void Form1::BuildControls() {
   std::vector<std::pair<int, QWidget*>> focus_chain;
   std::vector<QWidget*> labels;
-  for (const ControlSpec& spec : kFormControls) {
-    QWidget* control = MakeControl(spec, this);
-    control->setObjectName(spec.name);
-    control->setGeometry(PixelRect(spec.rect));
-    if (spec.font != ControlFont::kDefault) control->setFont(FontFor(spec.font));
-    if (spec.kind == ControlKind::kTextBox) KeepTextInside(static_cast<QLineEdit*>(control));
-    if (spec.kind == ControlKind::kTextBox) {
-      boxes_.at(static_cast<std::size_t>(QByteArray(spec.name + 4).toInt() - 1)) = static_cast<QLineEdit*>(control);
+  for (const ControlSpec& entry : kFormControls) {
+    QWidget* control = MakeControl(entry, this);
+    control->setObjectName(entry.name);
+    control->setGeometry(PixelRect(entry.rect));
+    if (entry.font != ControlFont::kDefault) control->setFont(FontFor(entry.font));
+    if (entry.kind == ControlKind::kTextBox) KeepTextInside(static_cast<QLineEdit*>(control));
+    if (entry.kind == ControlKind::kTextBox) {
+      boxes_.at(static_cast<std::size_t>(QByteArray(entry.name + 4).toInt() - 1)) = static_cast<QLineEdit*>(control);
     }
-    if (spec.kind == ControlKind::kLabel || spec.kind == ControlKind::kBar) {
+    if (entry.kind == ControlKind::kLabel || entry.kind == ControlKind::kBar) {
       labels.push_back(control);
     } else {
-      focus_chain.emplace_back(spec.tab_index, control);
+      focus_chain.emplace_back(entry.tab_index, control);
     }
   }
   // Boxes and buttons are drawn above the unit labels that reach into them.

@@ -15,10 +15,10 @@ int main(int argc, char** argv) {
   window.setWindowTitle("bare window");
   window.resize(ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
                 ohmcalc::TwipsToPixels(ohmcalc::kClientHeightTwips));
-  for (const ohmcalc::ControlSpec& spec : ohmcalc::kFormControls) {
+  for (const ohmcalc::ControlSpec& entry : ohmcalc::kFormControls) {
     QWidget* control = nullptr;
-    QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    QString caption = QString::fromUtf8(entry.caption);
+    switch (entry.kind) {
       case ohmcalc::ControlKind::kTextBox:
         control = new QLineEdit(&window);
         break;
@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
       default:
         control = new QLabel(caption, &window);
     }
-    control->setGeometry(ohmcalc::TwipsToPixels(spec.rect.left), ohmcalc::TwipsToPixels(spec.rect.top),
-                         ohmcalc::TwipsToPixels(spec.rect.width), ohmcalc::TwipsToPixels(spec.rect.height));
+    control->setGeometry(ohmcalc::TwipsToPixels(entry.rect.left), ohmcalc::TwipsToPixels(entry.rect.top),
+                         ohmcalc::TwipsToPixels(entry.rect.width), ohmcalc::TwipsToPixels(entry.rect.height));
   }
   window.show();
   return QApplication::exec();

@@ -30,20 +30,20 @@ TEST_F(FormLayout, WindowTitleSizeAndStartState) {
 
 TEST_F(FormLayout, EveryControlMatchesTheTable) {
   QSet<QString> names;
-  for (const ControlSpec& spec : kFormControls) {
-    SCOPED_TRACE(spec.name);
-    names.insert(spec.name);
-    auto* control = form_->findChild<QWidget*>(spec.name);
+  for (const ControlSpec& entry : kFormControls) {
+    SCOPED_TRACE(entry.name);
+    names.insert(entry.name);
+    auto* control = form_->findChild<QWidget*>(entry.name);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control->geometry(), Pixels(spec.rect));
-    QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    EXPECT_EQ(control->geometry(), Pixels(entry.rect));
+    QString caption = QString::fromUtf8(entry.caption);
+    switch (entry.kind) {
       case ControlKind::kTextBox: {
         auto* box = qobject_cast<QLineEdit*>(control);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->maxLength(), std::numeric_limits<int>::max());
         EXPECT_EQ(box->font().family(), SongFamily());
-        EXPECT_DOUBLE_EQ(box->font().pointSizeF(), spec.font == ControlFont::kSong15 ? 15.0 : 15.75);
+        EXPECT_DOUBLE_EQ(box->font().pointSizeF(), entry.font == ControlFont::kSong15 ? 15.0 : 15.75);
         EXPECT_EQ(box->font().weight(), QFont::Normal);
         EXPECT_FALSE(box->font().bold() || box->font().italic() || box->font().underline());
         break;
@@ -62,7 +62,7 @@ TEST_F(FormLayout, EveryControlMatchesTheTable) {
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), caption);
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-        bool song = spec.font == ControlFont::kSong1575;
+        bool song = entry.font == ControlFont::kSong1575;
         if (song) {
           EXPECT_EQ(label->font().family(), SongFamily());
           EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 15.75);
@@ -70,7 +70,7 @@ TEST_F(FormLayout, EveryControlMatchesTheTable) {
           EXPECT_EQ(label->font(), form_->font());
         }
         bool red = label->autoFillBackground() && label->palette().color(label->backgroundRole()) == QColor(255, 0, 0);
-        EXPECT_EQ(red, spec.kind == ControlKind::kBar);
+        EXPECT_EQ(red, entry.kind == ControlKind::kBar);
         break;
       }
     }
@@ -92,11 +92,11 @@ TEST_F(FormLayout, CaptionsAreExact) {
 }
 
 TEST_F(FormLayout, EveryCaptionCharacterHasAGlyph) {
-  for (const ControlSpec& spec : kFormControls) {
-    auto* control = form_->findChild<QWidget*>(spec.name);
+  for (const ControlSpec& entry : kFormControls) {
+    auto* control = form_->findChild<QWidget*>(entry.name);
     QFontMetrics metrics(control->font());
-    for (QChar c : QString::fromUtf8(spec.caption))
-      EXPECT_TRUE(metrics.inFont(c)) << spec.name << " U+" << std::hex << static_cast<int>(c.unicode());
+    for (QChar c : QString::fromUtf8(entry.caption))
+      EXPECT_TRUE(metrics.inFont(c)) << entry.name << " U+" << std::hex << static_cast<int>(c.unicode());
   }
   QFontMetrics box_metrics(Box(1)->font());
   for (QChar c : QString::fromUtf8("电阻0123456789.,-+E")) EXPECT_TRUE(box_metrics.inFont(c));
@@ -111,12 +111,12 @@ TEST_F(FormLayout, QtsOwnTextIsChinese) {
 }
 
 TEST_F(FormLayout, BoxesAndButtonsAreDrawnAboveLabels) {
-  for (const ControlSpec& spec : kFormControls) {
-    if (spec.kind == ControlKind::kLabel || spec.kind == ControlKind::kBar) continue;
-    QWidget* control = form_->findChild<QWidget*>(spec.name);
+  for (const ControlSpec& entry : kFormControls) {
+    if (entry.kind == ControlKind::kLabel || entry.kind == ControlKind::kBar) continue;
+    QWidget* control = form_->findChild<QWidget*>(entry.name);
     // The top edge of every box and button is where unit labels reach in.
     QPoint top_edge = control->geometry().topLeft() + QPoint(control->width() / 2, 1);
-    EXPECT_EQ(form_->childAt(top_edge), control) << spec.name;
+    EXPECT_EQ(form_->childAt(top_edge), control) << entry.name;
   }
   QWidget* label = form_->findChild<QWidget*>("Label3");  // 375 twips high, reaches 135 into Text2
   QPoint overlap(label->x() + 5, label->geometry().bottom() - 1);
