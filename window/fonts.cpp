@@ -8,13 +8,15 @@ namespace {
 
 constexpr double kWindowPointSize = 9.0;
 
-// Resolving a list of families makes the font system look up each missing
-// one on every use; picking the installed one once keeps start-up fast.
-QString FirstInstalled(const QStringList& families) {
-  for (const QString& family : families) {
-    if (QFontDatabase::hasFamily(family)) return family;
+// A list of families makes the font system look up each missing one on every
+// use, and so does asking for a missing family by name; picking the first
+// installed one from the plain list of families, once, keeps start-up fast.
+QString FirstInstalled(const QStringList& wanted) {
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : wanted) {
+    if (installed.contains(family, Qt::CaseInsensitive)) return family;
   }
-  return families.back();
+  return wanted.back();
 }
 
 QFont Normal(const QString& family, double point_size) {

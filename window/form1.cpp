@@ -11,6 +11,7 @@
 #include "window/error_report.h"
 #include "window/fonts.h"
 #include "window/form_controls.h"
+#include "window/window_icon.h"
 
 namespace ohmcalc {
 namespace {
@@ -51,6 +52,10 @@ QWidget* MakeLabel(const ControlSpec& entry, QWidget* parent) {
 
 QWidget* MakeTextBox(const ControlSpec& entry, QWidget* parent) {
   auto* box = new QLineEdit(parent);
+  // CJK fonts carry more line height than the box has room for; centring that
+  // line would push the digits onto the bottom frame, so its bottom is aligned
+  // instead. With a tighter font such as SimSun the two differ by a pixel.
+  box->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   box->setMaxLength(std::numeric_limits<int>::max());
   box->setAccessibleName(RowPrefix(entry.row) + Quantity(ControlNamed(entry.label).caption));
   return box;
@@ -62,16 +67,6 @@ QWidget* MakeButton(const ControlSpec& entry, QWidget* parent) {
   button->setDefault(false);
   button->setAccessibleName(RowPrefix(entry.row) + ButtonRole(entry.caption));
   return button;
-}
-
-// CJK fonts carry far more line height than their digits use; where the
-// line is taller than the box, centring it pushes the digits onto the bottom
-// frame, so align the line's bottom instead and the digits sit in the middle.
-void KeepTextInside(QLineEdit* box) {
-  constexpr int kFrameAndMargins = 6;
-  if (box->fontMetrics().height() > box->height() - kFrameAndMargins) {
-    box->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-  }
 }
 
 QWidget* MakeControl(const ControlSpec& entry, QWidget* parent) {
@@ -92,7 +87,7 @@ QWidget* MakeControl(const ControlSpec& entry, QWidget* parent) {
 Form1::Form1(NumberLocale locale, QWidget* parent) : QWidget(parent), locale_(std::move(locale)) {
   setObjectName("Form1");
   setWindowTitle(QString::fromUtf8(kFormTitle));
-  setWindowIcon(QIcon(":/ohmcalc/ohmcalc-32.png"));
+  setWindowIcon(WindowIcon());
   setFont(WindowFont());
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
@@ -112,7 +107,6 @@ void Form1::BuildControls() {
     control->setObjectName(entry.name);
     control->setGeometry(PixelRect(entry.rect));
     if (entry.font != ControlFont::kDefault) control->setFont(FontFor(entry.font));
-    if (entry.kind == ControlKind::kTextBox) KeepTextInside(static_cast<QLineEdit*>(control));
     if (entry.kind == ControlKind::kTextBox) {
       boxes_.at(static_cast<std::size_t>(QByteArray(entry.name + 4).toInt() - 1)) = static_cast<QLineEdit*>(control);
     }

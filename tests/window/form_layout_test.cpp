@@ -23,6 +23,13 @@ TEST_F(FormLayout, WindowTitleSizeAndStartState) {
   EXPECT_EQ(form_->size(), QSize(702, 476));
   EXPECT_FALSE(form_->windowIcon().isNull());
   EXPECT_EQ(form_->windowIcon().availableSizes().value(0), QSize(32, 32));
+  QImage icon = form_->windowIcon().pixmap(32, 32).toImage();
+  QSet<QRgb> colours;
+  for (int y = 0; y < icon.height(); ++y) {
+    for (int x = 0; x < icon.width(); ++x) colours.insert(icon.pixel(x, y));
+  }
+  EXPECT_LE(colours.size(), 256);
+  EXPECT_GT(colours.size(), 8) << "the icon has a picture";
   EXPECT_EQ(QApplication::focusWidget(), Box(1));
   EXPECT_EQ(QGuiApplication::desktopFileName(), "org.ohmcalc.OhmCalc");  // matches the installed desktop entry
   for (const QString& text : AllBoxes()) EXPECT_TRUE(text.isEmpty());
