@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -108,7 +109,9 @@ void Form1::BuildControls() {
     control->setGeometry(PixelRect(entry.rect));
     if (entry.font != ControlFont::kDefault) control->setFont(FontFor(entry.font));
     if (entry.kind == ControlKind::kTextBox) {
-      boxes_.at(static_cast<std::size_t>(QByteArray(entry.name + 4).toInt() - 1)) = static_cast<QLineEdit*>(control);
+      // TextN is box N.
+      const int number = QByteArray(entry.name + std::strlen("Text")).toInt();
+      boxes_.at(static_cast<std::size_t>(number - 1)) = static_cast<QLineEdit*>(control);
     }
     if (entry.kind == ControlKind::kLabel || entry.kind == ControlKind::kBar) {
       labels.push_back(control);
