@@ -12,7 +12,7 @@ constexpr double kWindowPointSize = 9.0;
 // use, and so does asking for a missing family by name; picking the first
 // installed one from the plain list of families, once, keeps start-up fast.
 QString FirstInstalled(const QStringList& wanted) {
-  const QStringList installed = QFontDatabase::families();
+  static const QStringList installed = QFontDatabase::families();
   for (const QString& family : wanted) {
     if (installed.contains(family, Qt::CaseInsensitive)) return family;
   }
