@@ -161,13 +161,12 @@ std::optional<DecimalNumber> ScanDecimal(std::string_view text, std::string_view
   std::int64_t exponent = 0;
   std::size_t before_exponent = in.position();
   if (!TakeExponent(in, exponent)) return std::nullopt;
-  if (in.position() == before_exponent) {
-    std::size_t before_prefix = in.position();
+  if (in.position() == before_exponent) {  // no exponent: a prefix may follow
     in.TakeBlank();
     if (auto prefix = TakePrefix(in)) {
       exponent = *prefix;
     } else {
-      in.Rewind(before_prefix);
+      in.Rewind(before_exponent);
     }
   }
   if (!in.AtEndAfterBlanks()) return std::nullopt;
