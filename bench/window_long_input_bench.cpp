@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "window/app_setup.h"
-#include "window/form1.h"
+#include "qt/app_setup.h"
+#include "qt/form1.h"
 
 namespace {
 

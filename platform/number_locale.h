@@ -4,7 +4,8 @@
 
 namespace ohmcalc {
 
-// The user's decimal separator, as LC_ALL, LC_NUMERIC or LANG set it.
+// The user's decimal separator: on Linux as LC_ALL, LC_NUMERIC or LANG set
+// it; on Windows from the regional settings. Read once, at start.
 NumberLocale SystemNumberLocale();
 
 }  // namespace ohmcalc

@@ -1,18 +1,18 @@
-#include "window/form1.h"
+#include "qt/form1.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <vector>
 
-#include "window/box_field_store.h"
-#include "window/error_report.h"
-#include "window/fonts.h"
+#include "qt/box_field_store.h"
+#include "qt/error_report.h"
+#include "qt/fonts.h"
+#include "window/control_names.h"
 #include "window/form_controls.h"
-#include "window/window_icon.h"
+#include "qt/window_icon.h"
 
 namespace ohmcalc {
 namespace {
@@ -21,22 +21,7 @@ QRect PixelRect(const TwipRect& rect) {
   return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width), TwipsToPixels(rect.height)};
 }
 
-QString RowPrefix(int row) { return QString::fromUtf8("第%1行 ").arg(row); }
-
-// "电流  A" reads as "电流 A".
-QString Quantity(const char* caption) { return QString::fromUtf8(caption).simplified(); }
-
-QString ButtonRole(const char* caption) {
-  QString text = QString::fromUtf8(caption);
-  if (text == QString::fromUtf8("×")) return QString::fromUtf8("乘以");
-  if (text == QString::fromUtf8("÷")) return QString::fromUtf8("除以");
-  return text;
-}
-
-const ControlSpec& ControlNamed(const char* name) {
-  return *std::find_if(kFormControls.begin(), kFormControls.end(),
-                       [name](const ControlSpec& entry) { return std::string_view(entry.name) == name; });
-}
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
 QWidget* MakeLabel(const ControlSpec& entry, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(entry.caption), parent);
@@ -58,7 +43,7 @@ QWidget* MakeTextBox(const ControlSpec& entry, QWidget* parent) {
   // instead. With a tighter font such as SimSun the two differ by a pixel.
   box->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   box->setMaxLength(std::numeric_limits<int>::max());
-  box->setAccessibleName(RowPrefix(entry.row) + Quantity(ControlNamed(entry.label).caption));
+  box->setAccessibleName(Utf8(AccessibleName(entry)));
   return box;
 }
 
@@ -66,7 +51,7 @@ QWidget* MakeButton(const ControlSpec& entry, QWidget* parent) {
   auto* button = new QPushButton(QString::fromUtf8(entry.caption), parent);
   button->setAutoDefault(false);
   button->setDefault(false);
-  button->setAccessibleName(RowPrefix(entry.row) + ButtonRole(entry.caption));
+  button->setAccessibleName(Utf8(AccessibleName(entry)));
   return button;
 }
 
@@ -109,9 +94,7 @@ void Form1::BuildControls() {
     control->setGeometry(PixelRect(entry.rect));
     if (entry.font != ControlFont::kDefault) control->setFont(FontFor(entry.font));
     if (entry.kind == ControlKind::kTextBox) {
-      // TextN is box N.
-      const int number = QByteArray(entry.name + std::strlen("Text")).toInt();
-      boxes_.at(static_cast<std::size_t>(number - 1)) = static_cast<QLineEdit*>(control);
+      boxes_.at(static_cast<std::size_t>(BoxNumber(entry) - 1)) = static_cast<QLineEdit*>(control);
     }
     if (entry.kind == ControlKind::kLabel || entry.kind == ControlKind::kBar) {
       labels.push_back(control);
@@ -126,7 +109,7 @@ void Form1::BuildControls() {
   for (std::size_t i = 1; i < focus_chain.size(); ++i) {
     QWidget::setTabOrder(focus_chain[i - 1].second, focus_chain[i].second);
   }
-  const QString accepted_forms = QString::fromUtf8("可输入 4.7k、2k2、100m、R47 等");
+  const QString accepted_forms = QString::fromUtf8(kOperandToolTip);
   for (const CalcRow& row : kCalcRows) {
     Box(row.a)->setToolTip(accepted_forms);
     Box(row.b)->setToolTip(accepted_forms);

@@ -1,4 +1,4 @@
-#include "window/fonts.h"
+#include "qt/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

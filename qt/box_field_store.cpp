@@ -1,4 +1,4 @@
-#include "window/box_field_store.h"
+#include "qt/box_field_store.h"
 
 #include <QLineEdit>
 

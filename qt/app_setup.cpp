@@ -1,4 +1,4 @@
-#include "window/app_setup.h"
+#include "qt/app_setup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "platform/number_locale.h"
-#include "window/app_setup.h"
-#include "window/form1.h"
+#include "qt/app_setup.h"
+#include "qt/form1.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "window/window_icon.h"
+#include "qt/window_icon.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,0 +1,48 @@
+#include "window/control_names.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+namespace ohmcalc {
+namespace {
+
+// "电流  A" reads as "电流 A".
+std::string Quantity(std::string_view caption) {
+  std::string out;
+  for (char c : caption) {
+    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    out.push_back(c);
+  }
+  return out;
+}
+
+std::string ButtonRole(std::string_view caption) {
+  if (caption == "×") return "乘以";
+  if (caption == "÷") return "除以";
+  return std::string(caption);
+}
+
+}  // namespace
+
+const ControlSpec& ControlNamed(const char* name) {
+  return *std::find_if(kFormControls.begin(), kFormControls.end(),
+                       [name](const ControlSpec& entry) { return std::string_view(entry.name) == name; });
+}
+
+int BoxNumber(const ControlSpec& entry) {
+  std::string_view name(entry.name);
+  name.remove_prefix(std::string_view("Text").size());
+  int number = 0;
+  std::from_chars(name.data(), name.data() + name.size(), number);
+  return number;
+}
+
+std::string AccessibleName(const ControlSpec& entry) {
+  std::string row = "第" + std::to_string(entry.row) + "行 ";
+  if (entry.kind == ControlKind::kTextBox) return row + Quantity(ControlNamed(entry.label).caption);
+  if (entry.kind == ControlKind::kButton) return row + ButtonRole(entry.caption);
+  return entry.caption;
+}
+
+}  // namespace ohmcalc

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "window/form_controls.h"
+
+namespace ohmcalc {
+
+// The entry called `name`; every name in the table is unique.
+const ControlSpec& ControlNamed(const char* name);
+
+// The box number of a text box entry: TextN is box N.
+int BoxNumber(const ControlSpec& entry);
+
+// What a screen reader says for a box or button: the row, then the box's
+// quantity ("第2行 电流 A") or the button's role ("第1行 乘以", "第1行 等于").
+std::string AccessibleName(const ControlSpec& entry);
+
+// The tooltip of every operand box: the forms of number it accepts.
+inline constexpr const char* kOperandToolTip = "可输入 4.7k、2k2、100m、R47 等";
+
+}  // namespace ohmcalc
