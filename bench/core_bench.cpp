@@ -6,6 +6,7 @@
 
 #include "bench/memory_field_store.h"
 #include "core/calc_rows.h"
+#include "core/designer_aids.h"
 
 namespace {
 
@@ -44,5 +45,21 @@ void BM_EvaluateSquareDivideRow(benchmark::State& state) {
   for (auto _ : state) ohmcalc::EvaluateRow(ohmcalc::kCalcRows[6], boxes);
 }
 BENCHMARK(BM_EvaluateSquareDivideRow);
+
+// The heaviest aids: a resistance, with six series, a part and a recheck.
+void BM_DesignerAidsResistance(benchmark::State& state) {
+  ohmcalc::MemoryFieldStore boxes;
+  boxes.Set(7, "10");
+  boxes.Set(9, "500.");
+  for (auto _ : state) benchmark::DoNotOptimize(ohmcalc::DesignerAids(ohmcalc::kCalcRows[2], boxes));
+}
+BENCHMARK(BM_DesignerAidsResistance);
+
+void BM_DesignerAidsCurrent(benchmark::State& state) {
+  ohmcalc::MemoryFieldStore boxes;
+  boxes.Set(6, "0.054545455");
+  for (auto _ : state) benchmark::DoNotOptimize(ohmcalc::DesignerAids(ohmcalc::kCalcRows[1], boxes));
+}
+BENCHMARK(BM_DesignerAidsCurrent);
 
 }  // namespace

@@ -23,6 +23,13 @@ void AppendInteger(std::string& out, std::int64_t value);
 // Strips leading and trailing zeros, moving the exponent to match.
 void Normalise(DecimalNumber& number);
 
+// The multiple of three at or below `power`: -4 gives -6. Engineering
+// prefixes and resistor codes step by a thousand.
+inline std::int64_t FloorToMultipleOfThree(std::int64_t power) {
+  std::int64_t remainder = power % 3;
+  return remainder < 0 ? power - remainder - 3 : power - remainder;
+}
+
 // Rounds to a multiple of 10^lowest_power; an exact half goes away from zero.
 void RoundHalfAwayFromZero(DecimalNumber& number, std::int64_t lowest_power);
 

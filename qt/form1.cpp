@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/designer_aids.h"
 #include "qt/box_field_store.h"
 #include "qt/error_report.h"
 #include "qt/fonts.h"
@@ -80,6 +81,7 @@ Form1::Form1(NumberLocale locale, QWidget* parent) : QWidget(parent), locale_(st
   resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   BuildControls();
   RouteClicks();
+  KeepDesignerAidsInStep();
   boxes_.front()->setFocus();
 }
 
@@ -113,6 +115,23 @@ void Form1::BuildControls() {
   for (const CalcRow& row : kCalcRows) {
     Box(row.a)->setToolTip(accepted_forms);
     Box(row.b)->setToolTip(accepted_forms);
+  }
+}
+
+void Form1::ShowDesignerAids(const CalcRow& row) {
+  BoxFieldStore store(boxes_);
+  const QString aids = QString::fromStdString(DesignerAids(row, store, locale_));
+  Box(row.c)->setToolTip(aids);
+  Box(row.c)->setAccessibleDescription(aids);
+}
+
+void Form1::KeepDesignerAidsInStep() {
+  // Rebuilt from the boxes on every change of the result, whoever makes it;
+  // the resistance row also rechecks with its voltage, box A.
+  for (const CalcRow& row : kCalcRows) {
+    for (int box : {row.a, row.c}) {
+      connect(Box(box), &QLineEdit::textChanged, this, [this, &row] { ShowDesignerAids(row); });
+    }
   }
 }
 

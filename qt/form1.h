@@ -11,7 +11,7 @@ class QLineEdit;
 namespace ohmcalc {
 
 // The main window: seventy controls placed from kFormControls, the routed
-// buttons wired from kClickRoutes.
+// buttons wired from kClickRoutes, designer aids on every result box.
 class Form1 : public QWidget {
  public:
   explicit Form1(NumberLocale locale, QWidget* parent = nullptr);
@@ -21,6 +21,8 @@ class Form1 : public QWidget {
  private:
   void BuildControls();
   void RouteClicks();
+  void KeepDesignerAidsInStep();
+  void ShowDesignerAids(const CalcRow& row);
   void RunRowAction(const ClickRoute& route);
 
   NumberLocale locale_;

@@ -1,25 +1,52 @@
 // Renders the main window with sample values to a PNG:
-//   ohmcalc-screenshot OUTPUT.png
-// Run with QT_QPA_PLATFORM=offscreen to need no display.
+//   ohmcalc-screenshot [--aids] OUTPUT.png
+// With --aids, the designer aids of the resistance row's result are drawn
+// beside its box, as its tooltip shows them. Run with QT_QPA_PLATFORM=offscreen
+// to need no display.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolTip>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/number_locale.h"
 #include "qt/app_setup.h"
 #include "qt/form1.h"
 
+namespace {
+
+// The tooltip of `box` as Qt draws one, painted over `shot` below the box.
+void DrawToolTip(QPixmap& shot, const QLineEdit& box) {
+  QLabel tip(box.toolTip());
+  tip.setPalette(QToolTip::palette());
+  tip.setFont(QToolTip::font());
+  tip.setFrameStyle(QFrame::Box | QFrame::Plain);
+  tip.setMargin(4);
+  tip.setAutoFillBackground(true);
+  tip.adjustSize();
+  QPainter painter(&shot);
+  QPoint below = box.geometry().bottomLeft() + QPoint(box.width() / 3, 6);
+  below.setX(std::min(below.x(), shot.width() - tip.width() - 4));
+  painter.drawPixmap(below, tip.grab());
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fputs("usage: ohmcalc-screenshot OUTPUT.png\n", stderr);
+  bool aids = argc == 3 && std::strcmp(argv[1], "--aids") == 0;
+  if (argc != 2 && !aids) {
+    std::fputs("usage: ohmcalc-screenshot [--aids] OUTPUT.png\n", stderr);
     return 2;
   }
+  const char* output = argv[argc - 1];
   ohmcalc::SetUpApplication(app);
   ohmcalc::Form1 form(ohmcalc::SystemNumberLocale());
-  const char* samples[][3] = {{"1", "4.7", "0.1"}, {"4", "12", "220"},   {"7", "5", "0.02"}, {"10", "60", "0.5"},
+  const char* samples[][3] = {{"1", "4.7", "0.1"}, {"4", "12", "220"},   {"7", "10", "20m"}, {"10", "60", "0.5"},
                               {"13", "5", "220"},  {"16", "3.3", "0.2"}, {"19", "230", "47"}};
   const char* equals[] = {"Command1", "Command5", "Command8", "Command11", "Command14", "Command19", "Command21"};
   for (const auto& sample : samples) {
@@ -31,8 +58,10 @@ int main(int argc, char** argv) {
   for (const char* name : equals) form.findChild<QPushButton*>(name)->click();
   form.Box(1)->setFocus();
   QApplication::processEvents();
-  if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
-    std::fprintf(stderr, "cannot write %s\n", argv[1]);
+  QPixmap shot = form.grab();
+  if (aids) DrawToolTip(shot, *form.Box(9));
+  if (!shot.save(QString::fromLocal8Bit(output))) {
+    std::fprintf(stderr, "cannot write %s\n", output);
     return 1;
   }
   return 0;
