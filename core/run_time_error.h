@@ -6,6 +6,7 @@ namespace ohmcalc {
 
 // The numbers a failed conversion or arithmetic step is reported with.
 inline constexpr int kErrorOverflow = 6;
+inline constexpr int kErrorOutOfMemory = 7;  // a box could not take its text
 inline constexpr int kErrorDivisionByZero = 11;
 inline constexpr int kErrorTypeMismatch = 13;
 

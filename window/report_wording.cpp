@@ -8,6 +8,8 @@ const char* ErrorDescription(int number) {
   switch (number) {
     case kErrorOverflow:
       return "溢出";
+    case kErrorOutOfMemory:
+      return "内存不足";
     case kErrorDivisionByZero:
       return "除数为零";
     case kErrorTypeMismatch:

@@ -96,7 +96,8 @@ TEST(ParseNumber, CommaLocaleTakesOnlyTheComma) {
 }
 
 TEST(ParseNumber, IgnoresTheProcessLocale) {
-  const char* comma_locales[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
+  // Linux names first, then the Windows C runtime's.
+  const char* comma_locales[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "de-DE", "German_Germany.1252"};
   const char* chosen = nullptr;
   for (const char* name : comma_locales) {
     if (std::setlocale(LC_ALL, name) != nullptr) {

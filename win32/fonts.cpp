@@ -1,0 +1,44 @@
+#include "win32/fonts.h"
+
+namespace ohmcalc {
+namespace {
+
+// Hundredths of a point.
+constexpr int kWindowSize = 900;
+constexpr int kSong1575Size = 1575;
+constexpr int kSong15Size = 1500;
+
+HFONT MakeFont(const wchar_t* face, int hundredths_of_point, UINT dpi) {
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(hundredths_of_point, static_cast<int>(dpi), 7200);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = GB2312_CHARSET;
+  font.lfQuality = CLEARTYPE_QUALITY;
+  lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+Fonts::Fonts(UINT dpi)
+    : window_(MakeFont(L"Microsoft YaHei UI", kWindowSize, dpi)),
+      song_1575_(MakeFont(L"SimSun", kSong1575Size, dpi)),
+      song_15_(MakeFont(L"SimSun", kSong15Size, dpi)) {}
+
+Fonts::~Fonts() {
+  for (HFONT font : {window_, song_1575_, song_15_}) DeleteObject(font);
+}
+
+HFONT Fonts::For(ControlFont font) const {
+  switch (font) {
+    case ControlFont::kSong1575:
+      return song_1575_;
+    case ControlFont::kSong15:
+      return song_15_;
+    case ControlFont::kDefault:
+      break;
+  }
+  return window_;
+}
+
+}  // namespace ohmcalc

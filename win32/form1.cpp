@@ -1,0 +1,299 @@
+#include "win32/form1.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "core/designer_aids.h"
+#include "win32/box_field_store.h"
+#include "win32/error_report.h"
+#include "win32/utf16.h"
+#include "window/control_names.h"
+
+namespace ohmcalc {
+namespace {
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+constexpr DWORD kWindowExStyle = 0;
+constexpr int kTwipsPerInch = 1440;
+constexpr COLORREF kBarRed = RGB(0xFF, 0x00, 0x00);
+constexpr int kToolTipWidthAt96Dpi = 640;
+constexpr int kToolTipShownMs = 30000;
+constexpr int kIconResource = 1;
+
+struct ControlClass {
+  const wchar_t* name;
+  DWORD style;
+  DWORD ex_style;
+};
+
+ControlClass ClassOf(ControlKind kind) {
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  switch (kind) {
+    case ControlKind::kTextBox:
+      return {L"EDIT", kChild | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::kButton:
+      return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::kLabel:
+    case ControlKind::kBar:
+      break;
+  }
+  return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
+}
+
+bool TakesFocus(const ControlSpec& entry) {
+  return entry.kind == ControlKind::kTextBox || entry.kind == ControlKind::kButton;
+}
+
+// Creation order is focus order and stacking order: boxes and buttons by tab
+// index, then the labels, which so lie below the boxes they reach into.
+std::array<std::size_t, kFormControls.size()> CreationOrder() {
+  std::array<std::size_t, kFormControls.size()> order{};
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [](std::size_t left, std::size_t right) {
+    const ControlSpec& a = kFormControls[left];
+    const ControlSpec& b = kFormControls[right];
+    if (TakesFocus(a) != TakesFocus(b)) return TakesFocus(a);
+    return TakesFocus(a) && a.tab_index < b.tab_index;
+  });
+  return order;
+}
+
+std::size_t IndexOf(const ControlSpec& entry) { return static_cast<std::size_t>(&entry - kFormControls.data()); }
+
+HICON LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y) {
+  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                       GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), LR_DEFAULTCOLOR));
+}
+
+// The tooltip control breaks lines at CR LF.
+std::wstring ToolTipText(std::string_view utf8) {
+  std::wstring text;
+  for (wchar_t c : Widen(utf8)) {
+    if (c == L'\n') text.push_back(L'\r');
+    text.push_back(c);
+  }
+  return text;
+}
+
+}  // namespace
+
+HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
+  static const ATOM registered = [instance] {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = WindowProc;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    window_class.lpszClassName = kForm1ClassName;
+    return RegisterClassExW(&window_class);
+  }();
+  if (registered == 0) return nullptr;
+  return CreateWindowExW(kWindowExStyle, kForm1ClassName, Widen(kFormTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, &locale);
+}
+
+Form1::Form1(HWND window, NumberLocale locale)
+    : window_(window), locale_(std::move(locale)), bar_brush_(CreateSolidBrush(kBarRed)) {}
+
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    auto* form = new Form1(window, *static_cast<NumberLocale*>(create->lpCreateParams));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (form != nullptr) {
+      DeleteObject(form->bar_brush_);
+      delete form;
+    }
+  } else if (form != nullptr) {
+    return form->Handle(message, wparam, lparam);
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      SetIcons();
+      BuildControls();
+      Layout(GetDpiForWindow(window_));
+      AddToolTips();
+      return 0;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      Layout(HIWORD(wparam));
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+      auto* device = reinterpret_cast<HDC>(wparam);
+      const int index = GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) - kFirstControlId;
+      if (index >= 0 && index < static_cast<int>(kFormControls.size()) &&
+          kFormControls[static_cast<std::size_t>(index)].kind == ControlKind::kBar) {
+        SetBkColor(device, kBarRed);
+        return reinterpret_cast<LRESULT>(bar_brush_);
+      }
+      SetTextColor(device, GetSysColor(COLOR_WINDOWTEXT));
+      SetBkColor(device, GetSysColor(COLOR_WINDOW));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_ACTIVATE:
+      // Focus leaves with the window and comes back to where it was.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) last_focus_ = focus;
+      } else {
+        SetFocus(last_focus_);
+      }
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(last_focus_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void Form1::SetIcons() {
+  auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  SendMessageW(window_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXICON, SM_CYICON)));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)));
+}
+
+void Form1::BuildControls() {
+  auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  for (std::size_t index : CreationOrder()) {
+    const ControlSpec& entry = kFormControls[index];
+    if (entry.kind == ControlKind::kTextBox) {
+      // Screen readers name an edit control after the label just before it;
+      // this one is never shown and carries the box's accessible name.
+      CreateWindowExW(0, L"STATIC", Widen(AccessibleName(entry)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+                      window_, nullptr, instance, nullptr);
+    }
+    const ControlClass control_class = ClassOf(entry.kind);
+    HWND control = CreateWindowExW(control_class.ex_style, control_class.name, Widen(entry.caption).c_str(),
+                                   control_class.style, 0, 0, 0, 0, window_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance,
+                                   nullptr);
+    controls_[index] = control;
+    if (entry.kind == ControlKind::kTextBox) {
+      boxes_.at(static_cast<std::size_t>(BoxNumber(entry) - 1)) = control;
+      SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit: a pasted megabyte stays whole
+    }
+  }
+  last_focus_ = Box(1);
+}
+
+void Form1::Layout(UINT dpi) {
+  auto scale = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); };
+  auto fonts = std::make_unique<Fonts>(dpi);
+  for (std::size_t index = 0; index < kFormControls.size(); ++index) {
+    const ControlSpec& entry = kFormControls[index];
+    SetWindowPos(controls_[index], nullptr, scale(entry.rect.left), scale(entry.rect.top), scale(entry.rect.width),
+                 scale(entry.rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts->For(entry.font)), FALSE);
+  }
+  if (tooltip_ != nullptr) {
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->For(ControlFont::kDefault)), FALSE);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kToolTipWidthAt96Dpi, static_cast<int>(dpi), 96));
+  }
+  fonts_ = std::move(fonts);  // the old fonts go only once no control uses them
+
+  RECT frame{0, 0, scale(kClientWidthTwips), scale(kClientHeightTwips)};
+  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Form1::AddToolTips() {
+  auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
+                             nullptr);
+  SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kToolTipShownMs);
+  const UINT dpi = GetDpiForWindow(window_);
+  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(ControlFont::kDefault)), FALSE);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kToolTipWidthAt96Dpi, static_cast<int>(dpi), 96));
+  const std::wstring operand_tip = Widen(kOperandToolTip);
+  for (const CalcRow& row : kCalcRows) {
+    for (int box : {row.a, row.b, row.c}) {
+      TTTOOLINFOW tool{};
+      tool.cbSize = sizeof tool;
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = window_;
+      tool.uId = reinterpret_cast<UINT_PTR>(Box(box));
+      tool.lpszText = const_cast<wchar_t*>(box == row.c ? L"" : operand_tip.c_str());
+      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+  }
+}
+
+void Form1::OnCommand(int id, int code) {
+  const int index = id - kFirstControlId;
+  if (index < 0 || index >= static_cast<int>(kFormControls.size())) return;  // IDOK, IDCANCEL: nothing
+  const ControlSpec& entry = kFormControls[static_cast<std::size_t>(index)];
+  if (entry.kind == ControlKind::kButton && code == BN_CLICKED) {
+    for (const ClickRoute& route : kClickRoutes) {
+      if (IndexOf(ControlNamed(route.button)) == static_cast<std::size_t>(index)) RunRowAction(route);
+    }
+  } else if (entry.kind == ControlKind::kTextBox && code == EN_CHANGE) {
+    // Aids follow the result box, whoever changes it; the resistance row
+    // also rechecks with its voltage, box A.
+    const int box = BoxNumber(entry);
+    for (const CalcRow& row : kCalcRows) {
+      if (box == row.a || box == row.c) ShowDesignerAids(row);
+    }
+  }
+}
+
+void Form1::RunRowAction(const ClickRoute& route) {
+  const CalcRow& row = kCalcRows.at(static_cast<std::size_t>(route.row - 1));
+  BoxFieldStore store(boxes_);
+  try {
+    if (route.action == RowAction::kEvaluate) {
+      EvaluateRow(row, store, locale_);
+    } else {
+      ClearRow(row, store);
+    }
+  } catch (const RunTimeError& error) {
+    ReportRunTimeError(window_, error);
+    // Send the user back to the box to correct; every box is as it was.
+    if (error.box() >= 1 && error.box() <= static_cast<int>(boxes_.size())) {
+      HWND culprit = Box(error.box());
+      SetForegroundWindow(window_);  // not every window manager hands it back
+      SetFocus(culprit);
+      SendMessageW(culprit, EM_SETSEL, 0, -1);
+    }
+  }
+}
+
+void Form1::ShowDesignerAids(const CalcRow& row) {
+  if (tooltip_ == nullptr) return;
+  BoxFieldStore store(boxes_);
+  const std::wstring aids = ToolTipText(DesignerAids(row, store, locale_));
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(Box(row.c));
+  tool.lpszText = const_cast<wchar_t*>(aids.c_str());
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace ohmcalc

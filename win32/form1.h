@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "core/calc_rows.h"
+#include "window/click_routes.h"
+#include "window/form_controls.h"
+#include "win32/fonts.h"
+
+namespace ohmcalc {
+
+inline constexpr const wchar_t* kForm1ClassName = L"ohmcalc.Form1";
+
+// Control ids: the entry's index in kFormControls plus this. Far from IDOK
+// and IDCANCEL, which the dialog manager sends for Enter and Escape.
+inline constexpr int kFirstControlId = 100;
+
+// The main window: seventy controls placed from kFormControls at the
+// window's DPI, the routed buttons from kClickRoutes, designer aids as the
+// result boxes' tooltips. Owns itself; destroyed with its window.
+class Form1 {
+ public:
+  // Registers the window class once and creates the (hidden) window.
+  static HWND Create(HINSTANCE instance, NumberLocale locale);
+
+ private:
+  Form1(HWND window, NumberLocale locale);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void SetIcons();
+  void BuildControls();
+  void AddToolTips();
+  void Layout(UINT dpi);
+  void OnCommand(int id, int code);
+  void RunRowAction(const ClickRoute& route);
+  void ShowDesignerAids(const CalcRow& row);
+  HWND Box(int number) const { return boxes_.at(static_cast<std::size_t>(number - 1)); }
+
+  HWND window_;
+  NumberLocale locale_;
+  std::array<HWND, kFormControls.size()> controls_{};
+  std::array<HWND, 21> boxes_{};
+  std::unique_ptr<Fonts> fonts_;
+  HBRUSH bar_brush_;
+  HWND tooltip_ = nullptr;
+  HWND last_focus_ = nullptr;
+};
+
+}  // namespace ohmcalc

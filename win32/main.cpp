@@ -1,0 +1,27 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/number_locale.h"
+#include "win32/form1.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  InitCommonControlsEx(&controls);
+
+  HWND window = ohmcalc::Form1::Create(instance, ohmcalc::SystemNumberLocale());
+  if (window == nullptr) return 1;
+  ShowWindow(window, show);
+  UpdateWindow(window);
+
+  // The dialog manager gives Tab and Shift+Tab; no control answers to the
+  // IDOK and IDCANCEL it sends for Enter and Escape.
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageW(window, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
