@@ -16,6 +16,7 @@
 #include "platform/number_locale.h"
 #include "qt/app_setup.h"
 #include "qt/form1.h"
+#include "window/sample_values.h"
 
 namespace {
 
@@ -46,16 +47,12 @@ int main(int argc, char** argv) {
   const char* output = argv[argc - 1];
   ohmcalc::SetUpApplication(app);
   ohmcalc::Form1 form(ohmcalc::SystemNumberLocale());
-  const char* samples[][3] = {{"1", "4.7", "0.1"}, {"4", "12", "220"},   {"7", "10", "20m"}, {"10", "60", "0.5"},
-                              {"13", "5", "220"},  {"16", "3.3", "0.2"}, {"19", "230", "47"}};
-  const char* equals[] = {"Command1", "Command5", "Command8", "Command11", "Command14", "Command19", "Command21"};
-  for (const auto& sample : samples) {
-    int a = QByteArray(sample[0]).toInt();
-    form.Box(a)->setText(QString::fromUtf8(sample[1]));
-    form.Box(a + 1)->setText(QString::fromUtf8(sample[2]));
+  for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) {
+    form.Box(sample.a)->setText(QString::fromUtf8(sample.a_text));
+    form.Box(sample.a + 1)->setText(QString::fromUtf8(sample.b_text));
   }
   form.show();
-  for (const char* name : equals) form.findChild<QPushButton*>(name)->click();
+  for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) form.findChild<QPushButton*>(sample.equals)->click();
   form.Box(1)->setFocus();
   QApplication::processEvents();
   QPixmap shot = form.grab();

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those that are missing.
 # Usage: scripts/ensure-deps.sh [run|test|package]
-#   test adds what the tests need, package what building the .deb needs.
+#   test adds what the tests need (the Windows build and Wine among them),
+#   package what building the .deb needs.
 set -euo pipefail
 
+packaging=(dpkg-dev file lintian)
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-noto-cjk)
 if [[ ${1:-run} == test ]]; then
-  packages+=(libgtest-dev libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
-             desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
+  packages+=(libgtest-dev googletest libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
+             desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix
+             wine wine64 fonts-wine fonts-arphic-uming "${packaging[@]}")
 elif [[ ${1:-run} == package ]]; then
-  packages+=(dpkg-dev file)
+  packages+=("${packaging[@]}")
 fi
 
 missing=()
@@ -25,8 +28,15 @@ if ((${#missing[@]})); then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# A comma-decimal locale, so the tests can prove the process locale changes nothing.
-if [[ ${1:-run} == test ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  as_root locale-gen >/dev/null
+# A comma-decimal locale, so the tests can prove the process locale changes
+# nothing, and a Chinese one, in which Wine draws the report's own button.
+if [[ ${1:-run} == test ]]; then
+  wanted=()
+  for name in de_DE zh_CN; do
+    locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$" || wanted+=("$name")
+  done
+  if ((${#wanted[@]})); then
+    for name in "${wanted[@]}"; do as_root sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen; done
+    as_root locale-gen >/dev/null
+  fi
 fi

@@ -1,0 +1,54 @@
+// Opens the main window with sample values computed, prints where its frame
+// lies on the screen ("x y width height"), and closes it after SECONDS
+// (default 3), so that a screen grabber can take its picture meanwhile.
+//   ohmcalc-screenshot.exe [SECONDS]
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cwchar>
+
+#include "platform/number_locale.h"
+#include "win32/form1.h"
+#include "win32/utf16.h"
+#include "window/control_names.h"
+#include "window/sample_values.h"
+
+namespace {
+
+HWND Control(HWND form, const char* name) {
+  const auto index = &ohmcalc::ControlNamed(name) - ohmcalc::kFormControls.data();
+  return GetDlgItem(form, ohmcalc::kFirstControlId + static_cast<int>(index));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const UINT seconds = argc > 1 ? static_cast<UINT>(std::wcstoul(argv[1], nullptr, 10)) : 3;
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  InitCommonControlsEx(&controls);
+  HWND form = ohmcalc::Form1::Create(GetModuleHandleW(nullptr), ohmcalc::SystemNumberLocale());
+  if (form == nullptr) return 1;
+  for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) {
+    const std::string a = "Text" + std::to_string(sample.a);
+    const std::string b = "Text" + std::to_string(sample.a + 1);
+    SetWindowTextW(Control(form, a.c_str()), ohmcalc::Widen(sample.a_text).c_str());
+    SetWindowTextW(Control(form, b.c_str()), ohmcalc::Widen(sample.b_text).c_str());
+    SendMessageW(Control(form, sample.equals), BM_CLICK, 0, 0);
+  }
+  ShowWindow(form, SW_SHOWNORMAL);
+  SetFocus(Control(form, "Text1"));
+  RECT frame{};
+  GetWindowRect(form, &frame);
+  std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+  std::fflush(stdout);
+  SetTimer(form, 1, seconds * 1000, [](HWND window, UINT, UINT_PTR, DWORD) { DestroyWindow(window); });
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
