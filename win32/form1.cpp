@@ -21,6 +21,7 @@ constexpr COLORREF kBarRed = RGB(0xFF, 0x00, 0x00);
 constexpr int kToolTipWidthAt96Dpi = 640;
 constexpr int kToolTipShownMs = 30000;
 constexpr int kIconResource = 1;
+constexpr UINT kAddToolTipsMessage = WM_APP;
 
 struct ControlClass {
   const wchar_t* name;
@@ -123,6 +124,11 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       SetIcons();
       BuildControls();
       Layout(GetDpiForWindow(window_));
+      // Tooltips are first needed when the pointer rests on a box: they are
+      // made once the window is up, not before it shows.
+      PostMessageW(window_, kAddToolTipsMessage, 0, 0);
+      return 0;
+    case kAddToolTipsMessage:
       AddToolTips();
       return 0;
     case WM_DPICHANGED: {
@@ -242,6 +248,7 @@ void Form1::AddToolTips() {
       tool.lpszText = const_cast<wchar_t*>(box == row.c ? L"" : operand_tip.c_str());
       SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    ShowDesignerAids(row);  // for results that came before the tooltips
   }
 }
 

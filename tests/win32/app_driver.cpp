@@ -79,7 +79,12 @@ HWND AppDriver::Focus() const {
 }
 
 HWND AppDriver::WaitForFocus(HWND expected) const {
-  for (int i = 0; i < 400 && Focus() != expected; ++i) std::this_thread::sleep_for(kPoll);
+  for (int i = 0; i < 400 && Focus() != expected; ++i) {
+    // With no window manager, X may take the focus from the window when the
+    // report's own window goes; a Windows desktop hands it back, so do that.
+    if (i % 40 == 39 && GetForegroundWindow() != form_) SetForegroundWindow(form_);
+    std::this_thread::sleep_for(kPoll);
+  }
   return Focus();
 }
 

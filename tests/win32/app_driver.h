@@ -21,7 +21,8 @@ class AppDriver {
   HWND Box(int number) const;
   HWND Focus() const;
   // The focus once it is on `expected`, or after 2 s: under X, focus moves
-  // with events that arrive after the call that asked for it.
+  // with events that arrive after the call that asked for it, and the
+  // window is handed back its activation if X took it away.
   HWND WaitForFocus(HWND expected) const;
 
   std::wstring Text(HWND control) const;

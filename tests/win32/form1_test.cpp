@@ -18,6 +18,8 @@ class Form1InProcess : public ::testing::Test {
   void SetUp() override {
     form_ = Form1::Create(GetModuleHandleW(nullptr), NumberLocale{});
     ASSERT_NE(form_, nullptr);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   void TearDown() override { DestroyWindow(form_); }
 
