@@ -12,6 +12,7 @@
 #include "qt/error_report.h"
 #include "qt/fonts.h"
 #include "window/control_names.h"
+#include "window/row_actions.h"
 #include "window/form_controls.h"
 #include "qt/window_icon.h"
 
@@ -143,23 +144,15 @@ void Form1::RouteClicks() {
 }
 
 void Form1::RunRowAction(const ClickRoute& route) {
-  const CalcRow& row = kCalcRows.at(static_cast<std::size_t>(route.row - 1));
   BoxFieldStore store(boxes_);
-  try {
-    if (route.action == RowAction::kEvaluate) {
-      EvaluateRow(row, store, locale_);
-    } else {
-      ClearRow(row, store);
-    }
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(this, error);
-    // Send the user back to the box to correct; every box is as it was.
-    if (error.box() >= 1 && error.box() <= static_cast<int>(boxes_.size())) {
-      QLineEdit* culprit = Box(error.box());
-      activateWindow();
-      culprit->setFocus(Qt::OtherFocusReason);
-      culprit->selectAll();
-    }
+  auto failure = RunClickRoute(route, store, locale_);
+  if (!failure) return;
+  ReportRunTimeError(this, failure->error);
+  if (failure->culprit != 0) {
+    QLineEdit* culprit = Box(failure->culprit);
+    activateWindow();
+    culprit->setFocus(Qt::OtherFocusReason);
+    culprit->selectAll();
   }
 }
 

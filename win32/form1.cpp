@@ -10,6 +10,7 @@
 #include "win32/error_report.h"
 #include "win32/utf16.h"
 #include "window/control_names.h"
+#include "window/row_actions.h"
 
 namespace ohmcalc {
 namespace {
@@ -271,23 +272,15 @@ void Form1::OnCommand(int id, int code) {
 }
 
 void Form1::RunRowAction(const ClickRoute& route) {
-  const CalcRow& row = kCalcRows.at(static_cast<std::size_t>(route.row - 1));
   BoxFieldStore store(boxes_);
-  try {
-    if (route.action == RowAction::kEvaluate) {
-      EvaluateRow(row, store, locale_);
-    } else {
-      ClearRow(row, store);
-    }
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(window_, error);
-    // Send the user back to the box to correct; every box is as it was.
-    if (error.box() >= 1 && error.box() <= static_cast<int>(boxes_.size())) {
-      HWND culprit = Box(error.box());
-      SetForegroundWindow(window_);  // not every window manager hands it back
-      SetFocus(culprit);
-      SendMessageW(culprit, EM_SETSEL, 0, -1);
-    }
+  auto failure = RunClickRoute(route, store, locale_);
+  if (!failure) return;
+  ReportRunTimeError(window_, failure->error);
+  if (failure->culprit != 0) {
+    HWND culprit = Box(failure->culprit);
+    SetForegroundWindow(window_);  // not every window manager hands it back
+    SetFocus(culprit);
+    SendMessageW(culprit, EM_SETSEL, 0, -1);
   }
 }
 

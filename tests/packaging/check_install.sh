@@ -12,6 +12,9 @@ expected=(
   "share/applications/$id.desktop"
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
+  share/man/man1/ohmcalc.1.gz
+  share/doc/ohmcalc/changelog.gz
+  share/doc/ohmcalc/copyright
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 

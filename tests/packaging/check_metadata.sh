@@ -7,4 +7,7 @@ appstreamcli validate --no-net "$2"
 grep -q '^Name\[zh_CN\]=' "$1"
 grep -q '<summary xml:lang="zh_CN">' "$2"
 grep -q '<release version="1.00"' "$2"
+grep -q '<project_license>MIT</project_license>' "$2"
+# No web address the project does not own.
+if grep -n 'https\?://' "$1" "$2"; then echo "web address in the metadata"; exit 1; fi
 echo "metadata valid"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The .deb made from a build passes lintian with no error and no warning,
+# and carries the manual page, the changelog and the copyright file.
+# Usage: check_deb.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+deb=$(find "$work" -maxdepth 1 -name '*.deb')
+
+status=0
+contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
+for file in ./usr/bin/ohmcalc ./usr/share/man/man1/ohmcalc.1.gz ./usr/share/doc/ohmcalc/changelog.gz \
+            ./usr/share/doc/ohmcalc/copyright; do
+  grep -qxF "$file" <<<"$contents" || { echo "missing in the package: $file"; status=1; }
+done
+dpkg-deb -x "$deb" "$work/root"
+zcat "$work/root/usr/share/man/man1/ohmcalc.1.gz" | grep -q '^\.SH ERRORS' || { echo "manual page unreadable"; status=1; }
+grep -q '^License: Expat' "$work/root/usr/share/doc/ohmcalc/copyright" || { echo "no licence in copyright"; status=1; }
+
+# Root is fine for a check that only reads the package.
+lintian --allow-root --fail-on error,warning --tag-display-limit 0 "$deb" || status=1
+((status == 0)) && echo "package clean: $(basename "$deb")"
+exit $status

@@ -1,0 +1,20 @@
+#include "window/row_actions.h"
+
+namespace ohmcalc {
+
+std::optional<ClickFailure> RunClickRoute(const ClickRoute& route, FieldStore& boxes, const NumberLocale& locale) {
+  const CalcRow& row = kCalcRows.at(static_cast<std::size_t>(route.row - 1));
+  try {
+    if (route.action == RowAction::kEvaluate) {
+      EvaluateRow(row, boxes, locale);
+    } else {
+      ClearRow(row, boxes);
+    }
+  } catch (const RunTimeError& error) {
+    const bool known = error.box() >= 1 && error.box() <= 21;
+    return ClickFailure{error, known ? error.box() : 0};
+  }
+  return std::nullopt;
+}
+
+}  // namespace ohmcalc
