@@ -146,7 +146,7 @@ void AppendE24Step(std::string& out, const PreferredValue& part, const CalcRow& 
 
 void AppendResistanceAids(std::string& out, const DecimalNumber& ohms, const CalcRow& row, const FieldStore& boxes,
                           const NumberLocale& locale) {
-  if (ohms.IsZero() || ohms.negative) return;
+  if (ohms.IsZero() || ohms.negative || !(ToDouble(ohms) > 0.0)) return;  // below the smallest double too
   out += "\n标称值 · 偏差";
   std::optional<PreferredValue> e24_pick;
   for (const ESeries& series : kESeries) {
@@ -170,7 +170,16 @@ std::string DesignerAids(const CalcRow& row, const FieldStore& boxes, const Numb
   DecimalNumber rounded = *value;
   if (!rounded.IsZero()) RoundHalfAwayFromZero(rounded, rounded.LeadingPower() - 2);
   std::string out = (rounded.digits == value->digits ? "= " : "≈ ") + reading;
-  if (quantity == Quantity::kResistance) AppendResistanceAids(out, *value, row, boxes, locale);
+  if (quantity == Quantity::kResistance) {
+    // Near the top of the double range the next standard value is beyond
+    // it; no part is that large, so such a resistance gets its reading only.
+    try {
+      std::string aids;
+      AppendResistanceAids(aids, *value, row, boxes, locale);
+      out += aids;
+    } catch (const RunTimeError&) {
+    }
+  }
   if (quantity == Quantity::kPower) AppendRatingLines(out, ToDouble(*value), locale);
   return out;
 }

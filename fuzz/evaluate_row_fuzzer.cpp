@@ -1,8 +1,11 @@
 // EvaluateRow over any two operand texts: either exactly one write, to box C,
-// or a RunTimeError 6, 11 or 13 naming box A or B and no write at all.
+// or a RunTimeError 6, 11 or 13 naming box A or B and no write at all. The
+// designer aids of any text in box C raise nothing and never show an
+// infinity or a NaN.
 #include <string>
 
 #include "core/calc_rows.h"
+#include "core/designer_aids.h"
 #include "fuzz/fuzz_input.h"
 #include "tests/core/recording_field_store.h"
 
@@ -29,5 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (error.box() != row.a && error.box() != row.b) fuzz::Violated();
     if (!boxes.writes().empty()) fuzz::Violated();
   }
+
+  RecordingFieldStore result;
+  result.Type(row.a, a);
+  result.Type(row.c, b);
+  std::string aids = DesignerAids(row, result, input.locale);
+  if (aids.find("inf") != std::string::npos || aids.find("nan") != std::string::npos) fuzz::Violated();
   return 0;
 }

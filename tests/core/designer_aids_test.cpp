@@ -177,6 +177,8 @@ TEST(DesignerAids, EachQuantityAndWhatIsNotANumber) {
   EXPECT_EQ(AidsFor(7, "1", "250."), "= 250 W\n额定功率：超出常用额定功率（100 W 以上）");
   EXPECT_EQ(AidsFor(7, "1", "0"), "= 0 W");
   EXPECT_EQ(AidsFor(3, "1", "-5."), "= -5 Ω");
+  EXPECT_EQ(AidsFor(3, "1", "1.75E+308"), "= 1.75E+308 Ω") << "no standard value beyond the double range";
+  EXPECT_EQ(AidsFor(3, "1", "1E-330"), "= 1E-330 Ω") << "below the smallest double";
   for (const char* not_a_number : {"", "abc", "1E+400", "0,2"}) EXPECT_EQ(AidsFor(6, "1", not_a_number), "");
   // No voltage to recheck with: the part is still named.
   std::string aids = AidsFor(3, "x", "500.");

@@ -77,6 +77,37 @@ TEST_F(Form1InProcess, FontsNamesAndLimits) {
   }
 }
 
+TEST_F(Form1InProcess, BoxesAndButtonsLieAboveEveryLabel) {
+  bool label_seen = false;
+  for (HWND child = GetWindow(form_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const int index = GetDlgCtrlID(child) - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(kFormControls.size())) continue;  // hidden name labels
+    const ControlKind kind = kFormControls[static_cast<std::size_t>(index)].kind;
+    const bool label = kind == ControlKind::kLabel || kind == ControlKind::kBar;
+    EXPECT_FALSE(label_seen && !label) << kFormControls[static_cast<std::size_t>(index)].name;
+    label_seen = label_seen || label;
+  }
+}
+
+// Wine never sends WM_DPICHANGED, so it is sent here. The frame keeps the
+// system's DPI then, so only the controls are checked; a start at 144 DPI
+// checks the client area end to end.
+TEST_F(Form1InProcess, AMoveToAnotherDpiScalesPlacesAndFonts) {
+  RECT suggested{0, 0, 1000, 800};
+  SendMessageW(form_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT box{};
+  GetWindowRect(Control("Text21"), &box);
+  MapWindowPoints(nullptr, form_, reinterpret_cast<POINT*>(&box), 2);
+  EXPECT_EQ(box.left, 708);   // 7080 twips
+  EXPECT_EQ(box.top, 648);    // 6480 twips
+  EXPECT_EQ(box.right - box.left, 242);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("Text21"), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -30);  // 15 pt at 144 DPI
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("Text1"), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -32);  // 15.75 pt
+}
+
 TEST_F(Form1InProcess, ResultTooltipsCarryTheDesignerAids) {
   HWND a = Control("Text7");
   HWND c = Control("Text9");
