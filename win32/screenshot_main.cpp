@@ -1,7 +1,9 @@
 // Opens the main window with sample values computed, prints where its frame
 // lies on the screen ("x y width height"), and closes it after SECONDS
 // (default 3), so that a screen grabber can take its picture meanwhile.
-//   ohmcalc-screenshot.exe [SECONDS]
+// With --aids the pointer rests on the resistance row's result, whose
+// tooltip then shows the designer aids.
+//   ohmcalc-screenshot.exe [--aids] [SECONDS]
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,7 +26,10 @@ HWND Control(HWND form, const char* name) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const UINT seconds = argc > 1 ? static_cast<UINT>(std::wcstoul(argv[1], nullptr, 10)) : 3;
+  const bool aids = argc > 1 && std::wcscmp(argv[1], L"--aids") == 0;
+  const int seconds_argument = aids ? 2 : 1;
+  const UINT seconds =
+      argc > seconds_argument ? static_cast<UINT>(std::wcstoul(argv[seconds_argument], nullptr, 10)) : 3;
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
@@ -42,6 +47,11 @@ int wmain(int argc, wchar_t** argv) {
   SetFocus(Control(form, "Text1"));
   RECT frame{};
   GetWindowRect(form, &frame);
+  if (aids) {
+    RECT box{};
+    GetWindowRect(Control(form, "Text9"), &box);
+    SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  }
   std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
   std::fflush(stdout);
   SetTimer(form, 1, seconds * 1000, [](HWND window, UINT, UINT_PTR, DWORD) { DestroyWindow(window); });

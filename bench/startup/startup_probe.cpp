@@ -31,10 +31,10 @@ double NowMs() {
 
 // The process that owns the X client behind `window`, as the server knows it.
 std::optional<pid_t> OwnerOf(Display* display, Window window) {
-  XResClientIdSpec spec{window, XRES_CLIENT_ID_PID_MASK};
+  XResClientIdSpec query{window, XRES_CLIENT_ID_PID_MASK};
   long count = 0;
   XResClientIdValue* values = nullptr;
-  if (XResQueryClientIds(display, 1, &spec, &count, &values) != Success) return std::nullopt;
+  if (XResQueryClientIds(display, 1, &query, &count, &values) != Success) return std::nullopt;
   std::optional<pid_t> pid;
   for (long i = 0; i < count; ++i) {
     if (XResGetClientPid(&values[i]) > 0) pid = XResGetClientPid(&values[i]);
