@@ -15,9 +15,9 @@
 namespace ohmcalc {
 namespace {
 
-constexpr std::array<Quantity, 7> kResultQuantities = {Quantity::kVoltage, Quantity::kCurrent,
-                                                       Quantity::kResistance, Quantity::kVoltage,
-                                                       Quantity::kCurrent, Quantity::kPower, Quantity::kPower};
+constexpr std::array<Quantity, 7> kResultQuantities = {Quantity::kVoltage, Quantity::kCurrent, Quantity::kResistance,
+                                                       Quantity::kVoltage, Quantity::kCurrent, Quantity::kPower,
+                                                       Quantity::kPower};
 
 constexpr std::string_view kVolt = "V";
 constexpr std::string_view kAmpere = "A";
@@ -25,7 +25,7 @@ constexpr std::string_view kOhm = "\u03A9";  // Greek capital omega, as the unit
 constexpr std::string_view kWatt = "W";
 constexpr std::string_view kMinus = "\u2212";
 constexpr std::string_view kNearestMark = " \u2605";  // ★
-constexpr double kMarginFactor = 2.0;                  // at most half load
+constexpr double kMarginFactor = 2.0;                 // at most half load
 
 std::string_view UnitOf(Quantity quantity) {
   switch (quantity) {

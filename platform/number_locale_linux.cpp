@@ -1,6 +1,6 @@
-#include "platform/number_locale.h"
-
 #include <QLocale>
+
+#include "platform/number_locale.h"
 
 namespace ohmcalc {
 

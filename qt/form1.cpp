@@ -11,10 +11,10 @@
 #include "qt/box_field_store.h"
 #include "qt/error_report.h"
 #include "qt/fonts.h"
-#include "window/control_names.h"
-#include "window/row_actions.h"
-#include "window/form_controls.h"
 #include "qt/window_icon.h"
+#include "window/control_names.h"
+#include "window/form_controls.h"
+#include "window/row_actions.h"
 
 namespace ohmcalc {
 namespace {

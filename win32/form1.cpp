@@ -134,8 +134,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       Layout(HIWORD(wparam));
       return 0;
     }
@@ -190,14 +189,13 @@ void Form1::BuildControls() {
     if (entry.kind == ControlKind::kTextBox) {
       // Screen readers name an edit control after the label just before it;
       // this one is never shown and carries the box's accessible name.
-      CreateWindowExW(0, L"STATIC", Widen(AccessibleName(entry)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
-                      window_, nullptr, instance, nullptr);
+      CreateWindowExW(0, L"STATIC", Widen(AccessibleName(entry)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window_,
+                      nullptr, instance, nullptr);
     }
     const ControlClass control_class = ClassOf(entry.kind);
-    HWND control = CreateWindowExW(control_class.ex_style, control_class.name, Widen(entry.caption).c_str(),
-                                   control_class.style, 0, 0, 0, 0, window_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance,
-                                   nullptr);
+    HWND control = CreateWindowExW(
+        control_class.ex_style, control_class.name, Widen(entry.caption).c_str(), control_class.style, 0, 0, 0, 0,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance, nullptr);
     controls_[index] = control;
     if (entry.kind == ControlKind::kTextBox) {
       boxes_.at(static_cast<std::size_t>(BoxNumber(entry) - 1)) = control;
@@ -231,9 +229,9 @@ void Form1::Layout(UINT dpi) {
 
 void Form1::AddToolTips() {
   auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
-                             nullptr);
+  tooltip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
   SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kToolTipShownMs);
   const UINT dpi = GetDpiForWindow(window_);
   SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(ControlFont::kDefault)), FALSE);

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "core/calc_rows.h"
+#include "win32/fonts.h"
 #include "window/click_routes.h"
 #include "window/form_controls.h"
-#include "win32/fonts.h"
 
 namespace ohmcalc {
 

@@ -29,10 +29,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   window_class.lpszClassName = L"bare window";
   RegisterClassExW(&window_class);
-  HWND window = CreateWindowExW(0, L"bare window", L"bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
-                                ohmcalc::TwipsToPixels(ohmcalc::kClientHeightTwips), nullptr, nullptr, instance,
-                                nullptr);
+  HWND window =
+      CreateWindowExW(0, L"bare window", L"bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                      ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
+                      ohmcalc::TwipsToPixels(ohmcalc::kClientHeightTwips), nullptr, nullptr, instance, nullptr);
   LOGFONTW font{};
   font.lfCharSet = GB2312_CHARSET;
   font.lfHeight = -21;

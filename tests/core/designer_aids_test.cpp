@@ -1,3 +1,5 @@
+#include "core/designer_aids.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "core/decimal_text.h"
-#include "core/designer_aids.h"
 #include "core/e_series.h"
 #include "core/engineering_reading.h"
 #include "core/power_rating.h"
@@ -65,16 +66,21 @@ struct NeighbourCase {
 
 TEST(PreferredValues, NeighboursAcrossDecadesAndExactHits) {
   const NeighbourCase cases[] = {
-      {"9600", "E24", "9.1 kΩ", -5.21, "10 kΩ", 4.17},       {"0.95", "E24", "910 mΩ", -4.21, "1 Ω", 5.26},
-      {"9.08", "E12", "8.2 Ω", -9.69, "10 Ω", 10.13},        {"500", "E96", "499 Ω", -0.2, "511 Ω", 2.2},
-      {"4700", "E24", "4.7 kΩ", 0, "4.7 kΩ", 0},             {"0.001", "E192", "1 mΩ", 0, "1 mΩ", 0},
-      {"1E+12", "E6", "1 TΩ", 0, "1 TΩ", 0},                 {"9.9", "E24", "9.1 Ω", -8.08, "10 Ω", 1.01},
-      {"9.201", "E192", "9.2 Ω", -0.0109, "9.31 Ω", 1.184},  {"1.0000001", "E6", "1 Ω", -0.00001, "1.5 Ω", 50},
+      {"9600", "E24", "9.1 kΩ", -5.21, "10 kΩ", 4.17},
+      {"0.95", "E24", "910 mΩ", -4.21, "1 Ω", 5.26},
+      {"9.08", "E12", "8.2 Ω", -9.69, "10 Ω", 10.13},
+      {"500", "E96", "499 Ω", -0.2, "511 Ω", 2.2},
+      {"4700", "E24", "4.7 kΩ", 0, "4.7 kΩ", 0},
+      {"0.001", "E192", "1 mΩ", 0, "1 mΩ", 0},
+      {"1E+12", "E6", "1 TΩ", 0, "1 TΩ", 0},
+      {"9.9", "E24", "9.1 Ω", -8.08, "10 Ω", 1.01},
+      {"9.201", "E192", "9.2 Ω", -0.0109, "9.31 Ω", 1.184},
+      {"1.0000001", "E6", "1 Ω", -0.00001, "1.5 Ω", 50},
   };
   for (const NeighbourCase& c : cases) {
     SCOPED_TRACE(std::string(c.target) + " in " + c.series);
-    const ESeries& series = *std::find_if(kESeries.begin(), kESeries.end(),
-                                          [&](const ESeries& s) { return s.name == c.series; });
+    const ESeries& series =
+        *std::find_if(kESeries.begin(), kESeries.end(), [&](const ESeries& s) { return s.name == c.series; });
     Neighbours found = FindNeighbours(series, Decimal(c.target));
     EXPECT_EQ(Shown(found.below.value), c.below);
     EXPECT_EQ(Shown(found.above.value), c.above);
@@ -86,10 +92,12 @@ TEST(PreferredValues, NeighboursAcrossDecadesAndExactHits) {
 
 TEST(EngineeringReading, ThreeDigitsCarryAndRangeEnds) {
   const std::pair<const char*, const char*> cases[] = {
-      {"0.054545455", "54.5 mA"}, {"0.99996", "1 A"},       {"999.95", "1 kA"},    {"999.4", "999 A"},
-      {"120", "120 A"},           {"0", "0 A"},              {"-0.0025", "-2.5 mA"}, {"1E-12", "1 pA"},
-      {"9.99E-13", "9.99E-13 A"},     {"999.4E+12", "999 TA"},   {"999.5E+12", "1E+15 A"}, {"1.23456E+20", "1.23E+20 A"},
-      {"0.00000123", "1.23 µA"},  {"0.0000000047", "4.7 nA"}, {"4.7E+9", "4.7 GA"}, {"-3.3E+6", "-3.3 MA"},
+      {"0.054545455", "54.5 mA"}, {"0.99996", "1 A"},         {"999.95", "1 kA"},
+      {"999.4", "999 A"},         {"120", "120 A"},           {"0", "0 A"},
+      {"-0.0025", "-2.5 mA"},     {"1E-12", "1 pA"},          {"9.99E-13", "9.99E-13 A"},
+      {"999.4E+12", "999 TA"},    {"999.5E+12", "1E+15 A"},   {"1.23456E+20", "1.23E+20 A"},
+      {"0.00000123", "1.23 µA"},  {"0.0000000047", "4.7 nA"}, {"4.7E+9", "4.7 GA"},
+      {"-3.3E+6", "-3.3 MA"},
   };
   for (const auto& [text, expected] : cases) {
     EXPECT_EQ(EngineeringReading(Decimal(text), "A", kPoint), expected) << text;
@@ -110,8 +118,8 @@ TEST(EngineeringReading, EveryPrefixReadsBack) {
 
 TEST(PowerRatings, NextRatingAtAboveAndBeyondTheLadder) {
   const std::pair<double, const char*> cases[] = {
-      {0.01, "1/20"}, {0.05, "1/20"}, {0.0500001, "1/16"}, {0.25, "1/4"}, {0.2500001, "1/2"},
-      {1, "1"},       {7.5, "10"},    {100, "100"},        {100.001, nullptr}, {0, nullptr}, {-2, nullptr},
+      {0.01, "1/20"}, {0.05, "1/20"}, {0.0500001, "1/16"}, {0.25, "1/4"}, {0.2500001, "1/2"}, {1, "1"},
+      {7.5, "10"},    {100, "100"},   {100.001, nullptr},  {0, nullptr},  {-2, nullptr},
   };
   for (const auto& [watts, expected] : cases) {
     const PowerRating* rating = NextRating(watts);
@@ -125,8 +133,8 @@ TEST(ResistorMarking, ColourBandsAndCodes) {
     const char* bands;
     const char* code;
   } cases[] = {
-      {"4700", "黄 紫 红 金", "4K7"}, {"10", "棕 黑 黑 金", "10R"},  {"4.7", "黄 紫 金 金", "4R7"},
-      {"0.47", "黄 紫 银 金", "R47"}, {"1E+6", "棕 黑 绿 金", "1M0"}, {"510", "绿 棕 棕 金", "510R"},
+      {"4700", "黄 紫 红 金", "4K7"},   {"10", "棕 黑 黑 金", "10R"},      {"4.7", "黄 紫 金 金", "4R7"},
+      {"0.47", "黄 紫 银 金", "R47"},   {"1E+6", "棕 黑 绿 金", "1M0"},    {"510", "绿 棕 棕 金", "510R"},
       {"2.2E+6", "红 红 绿 金", "2M2"}, {"9.1E+10", "白 棕 白 金", "91G"}, {"0.01", nullptr, "R01"},
       {"1E+12", nullptr, "1T0"},
   };

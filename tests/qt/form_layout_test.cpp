@@ -3,9 +3,9 @@
 #include <QSet>
 #include <QWindow>
 
+#include "qt/fonts.h"
 #include "tests/qt/form_fixture.h"
 #include "window/click_routes.h"
-#include "qt/fonts.h"
 #include "window/form_controls.h"
 
 namespace ohmcalc {

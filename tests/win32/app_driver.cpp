@@ -39,8 +39,7 @@ AppDriver::AppDriver(const std::wstring& exe) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring command = L"\"" + exe + L"\"";
-  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process_)) {
+  if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
     throw std::runtime_error("cannot start the program");
   }
   WaitForInputIdle(process_.hProcess, kMessageTimeoutMs);

@@ -1,9 +1,8 @@
 // Drives the real ohmcalc.exe under Wine (or Windows) from outside.
 // Usage: win32_end_to_end PATH\TO\ohmcalc.exe [gtest flags]
-#include <gtest/gtest.h>
-
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -120,10 +119,14 @@ struct RowSample {
 
 TEST_F(Form1EndToEnd, EveryKindOfRowComputesAndClears) {
   const RowSample samples[] = {
-      {"Command1", 1, "2", "3", "6"},           {"Command5", 4, "10", "4", "2.5"},
-      {"Command8", 7, "10", "3", "3.333333333"}, {"Command11", 10, "10", "5", "2."},
-      {"Command14", 13, "1", "1024", "0.000976563"}, {"Command19", 16, "0.1", "3", "0.3"},
-      {"Command21", 19, "-3", "2", "4.5"},       {"Command5", 4, "4k7", "\xEF\xBC\x92", "2350."},
+      {"Command1", 1, "2", "3", "6"},
+      {"Command5", 4, "10", "4", "2.5"},
+      {"Command8", 7, "10", "3", "3.333333333"},
+      {"Command11", 10, "10", "5", "2."},
+      {"Command14", 13, "1", "1024", "0.000976563"},
+      {"Command19", 16, "0.1", "3", "0.3"},
+      {"Command21", 19, "-3", "2", "4.5"},
+      {"Command5", 4, "4k7", "\xEF\xBC\x92", "2350."},
   };
   for (const RowSample& sample : samples) {
     SCOPED_TRACE(sample.equals);
@@ -155,9 +158,9 @@ struct BadInput {
 
 TEST_F(Form1EndToEnd, ErrorsAreReportedThenEveryBoxIsAsItWas) {
   const BadInput cases[] = {
-      {"Command1", 1, L"", L"3", 13, 1},          {"Command8", 7, L"5", L"0", 11, 8},
-      {"Command8", 7, L"0", L"0", 6, 8},          {"Command5", 4, L"1E+400", L"abc", 6, 4},
-      {"Command21", 19, L"x", L"0", 13, 19},      {"Command1", 1, L"12\xD800", L"3", 13, 1},
+      {"Command1", 1, L"", L"3", 13, 1},     {"Command8", 7, L"5", L"0", 11, 8},
+      {"Command8", 7, L"0", L"0", 6, 8},     {"Command5", 4, L"1E+400", L"abc", 6, 4},
+      {"Command21", 19, L"x", L"0", 13, 19}, {"Command1", 1, L"12\xD800", L"3", 13, 1},
   };
   for (const BadInput& bad : cases) {
     SCOPED_TRACE(std::string(bad.equals) + " error " + std::to_string(bad.number));
@@ -242,8 +245,8 @@ class HighDpi : public ::testing::Test {
   void TearDown() override { Write(96); }
   static void Write(DWORD dpi) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                              nullptr),
               ERROR_SUCCESS);
     EXPECT_EQ(RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi),
               ERROR_SUCCESS);
@@ -276,11 +279,12 @@ TEST(ProgramFile, CarriesVersionIconAndManifest) {
   EXPECT_EQ(fixed->dwFileVersionLS, 0u);
   EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
   WORD* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                             &length));
+  ASSERT_TRUE(
+      VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
   EXPECT_EQ(translation[0], 0x0804);
   EXPECT_EQ(translation[1], 1200);
-  for (const wchar_t* key : {L"\\StringFileInfo\\080404B0\\FileVersion", L"\\StringFileInfo\\080404B0\\ProductVersion"}) {
+  for (const wchar_t* key :
+       {L"\\StringFileInfo\\080404B0\\FileVersion", L"\\StringFileInfo\\080404B0\\ProductVersion"}) {
     wchar_t* text = nullptr;
     ASSERT_TRUE(VerQueryValueW(block.data(), key, reinterpret_cast<void**>(&text), &length));
     EXPECT_EQ(std::wstring(text), L"1.00");
@@ -290,7 +294,8 @@ TEST(ProgramFile, CarriesVersionIconAndManifest) {
   ASSERT_NE(image, nullptr);
   HRSRC manifest = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
   ASSERT_NE(manifest, nullptr);
-  std::string xml(static_cast<const char*>(LockResource(LoadResource(image, manifest))), SizeofResource(image, manifest));
+  std::string xml(static_cast<const char*>(LockResource(LoadResource(image, manifest))),
+                  SizeofResource(image, manifest));
   EXPECT_NE(xml.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(xml.find("PerMonitorV2"), std::string::npos);
   HRSRC icon = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON

@@ -1,12 +1,12 @@
 // The Win32 window built in this process, where its fonts and tooltips can
 // be read back directly.
-#include <gtest/gtest.h>
+#include "win32/form1.h"
 
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "win32/box_field_store.h"
-#include "win32/form1.h"
 #include "win32/utf16.h"
 #include "window/control_names.h"
 
@@ -98,8 +98,8 @@ TEST_F(Form1InProcess, AMoveToAnotherDpiScalesPlacesAndFonts) {
   RECT box{};
   GetWindowRect(Control("Text21"), &box);
   MapWindowPoints(nullptr, form_, reinterpret_cast<POINT*>(&box), 2);
-  EXPECT_EQ(box.left, 708);   // 7080 twips
-  EXPECT_EQ(box.top, 648);    // 6480 twips
+  EXPECT_EQ(box.left, 708);  // 7080 twips
+  EXPECT_EQ(box.top, 648);   // 6480 twips
   EXPECT_EQ(box.right - box.left, 242);
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control("Text21"), WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -124,8 +124,14 @@ TEST_F(Form1InProcess, ResultTooltipsCarryTheDesignerAids) {
 }
 
 TEST(BoxText, OddUtf16ArrivesAsUtf8ThatIsNoNumber) {
-  EXPECT_EQ(Narrow(L"a\xD800" L"b"), "a\xEF\xBF\xBD" "b");
-  EXPECT_EQ(Narrow(L"\xDC00" L"5"), "\xEF\xBF\xBD" "5");
+  EXPECT_EQ(Narrow(L"a\xD800"
+                   L"b"),
+            "a\xEF\xBF\xBD"
+            "b");
+  EXPECT_EQ(Narrow(L"\xDC00"
+                   L"5"),
+            "\xEF\xBF\xBD"
+            "5");
   EXPECT_THROW(ParseNumber(Narrow(L"12\xD800")), RunTimeError);
   EXPECT_EQ(Widen(Narrow(L"电阻 Ω 4.7k")), L"电阻 Ω 4.7k");
   const std::wstring megabyte = L"1." + std::wstring((1u << 20) - 2, L'0');
