@@ -62,8 +62,6 @@ std::array<std::size_t, kFormControls.size()> CreationOrder() {
   return order;
 }
 
-std::size_t IndexOf(const ControlSpec& entry) { return static_cast<std::size_t>(&entry - kFormControls.data()); }
-
 HICON LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                        GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), LR_DEFAULTCOLOR));
@@ -80,6 +78,10 @@ std::wstring ToolTipText(std::string_view utf8) {
 }
 
 }  // namespace
+
+int ControlId(const char* name) {
+  return kFirstControlId + static_cast<int>(&ControlNamed(name) - kFormControls.data());
+}
 
 HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
   static const ATOM registered = [instance] {
@@ -257,7 +259,7 @@ void Form1::OnCommand(int id, int code) {
   const ControlSpec& entry = kFormControls[static_cast<std::size_t>(index)];
   if (entry.kind == ControlKind::kButton && code == BN_CLICKED) {
     for (const ClickRoute& route : kClickRoutes) {
-      if (IndexOf(ControlNamed(route.button)) == static_cast<std::size_t>(index)) RunRowAction(route);
+      if (ControlId(route.button) == id) RunRowAction(route);
     }
   } else if (entry.kind == ControlKind::kTextBox && code == EN_CHANGE) {
     // Aids follow the result box, whoever changes it; the resistance row

@@ -18,6 +18,9 @@ inline constexpr const wchar_t* kForm1ClassName = L"ohmcalc.Form1";
 // and IDCANCEL, which the dialog manager sends for Enter and Escape.
 inline constexpr int kFirstControlId = 100;
 
+// The id of the control called `name` in kFormControls.
+int ControlId(const char* name);
+
 // The main window: seventy controls placed from kFormControls at the
 // window's DPI, the routed buttons from kClickRoutes, designer aids as the
 // result boxes' tooltips. Owns itself; destroyed with its window.

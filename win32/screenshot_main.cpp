@@ -13,14 +13,12 @@
 #include "platform/number_locale.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
-#include "window/control_names.h"
 #include "window/sample_values.h"
 
 namespace {
 
 HWND Control(HWND form, const char* name) {
-  const auto index = &ohmcalc::ControlNamed(name) - ohmcalc::kFormControls.data();
-  return GetDlgItem(form, ohmcalc::kFirstControlId + static_cast<int>(index));
+  return GetDlgItem(form, ohmcalc::ControlId(name));
 }
 
 }  // namespace

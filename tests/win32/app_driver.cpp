@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "win32/form1.h"
-#include "window/control_names.h"
 
 namespace ohmcalc {
 namespace {
@@ -63,10 +62,7 @@ AppDriver::~AppDriver() {
   CloseHandle(process_.hProcess);
 }
 
-HWND AppDriver::Control(const char* name) const {
-  const auto index = static_cast<int>(&ControlNamed(name) - kFormControls.data());
-  return GetDlgItem(form_, kFirstControlId + index);
-}
+HWND AppDriver::Control(const char* name) const { return GetDlgItem(form_, ControlId(name)); }
 
 HWND AppDriver::Box(int number) const { return Control(("Text" + std::to_string(number)).c_str()); }
 

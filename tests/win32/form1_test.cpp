@@ -23,9 +23,7 @@ class Form1InProcess : public ::testing::Test {
   }
   void TearDown() override { DestroyWindow(form_); }
 
-  HWND Control(const char* name) const {
-    return GetDlgItem(form_, kFirstControlId + static_cast<int>(&ControlNamed(name) - kFormControls.data()));
-  }
+  HWND Control(const char* name) const { return GetDlgItem(form_, ControlId(name)); }
 
   std::wstring ToolTipOf(HWND box) const {
     HWND tooltip = nullptr;
