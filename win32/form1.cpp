@@ -216,10 +216,7 @@ void Form1::Layout(UINT dpi) {
                  scale(entry.rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts->For(entry.font)), FALSE);
   }
-  if (tooltip_ != nullptr) {
-    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->For(ControlFont::kDefault)), FALSE);
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kToolTipWidthAt96Dpi, static_cast<int>(dpi), 96));
-  }
+  if (tooltip_ != nullptr) FitToolTip(*fonts, dpi);
   fonts_ = std::move(fonts);  // the old fonts go only once no control uses them
 
   RECT frame{0, 0, scale(kClientWidthTwips), scale(kClientHeightTwips)};
@@ -235,22 +232,30 @@ void Form1::AddToolTips() {
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
   SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kToolTipShownMs);
-  const UINT dpi = GetDpiForWindow(window_);
-  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(ControlFont::kDefault)), FALSE);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kToolTipWidthAt96Dpi, static_cast<int>(dpi), 96));
+  FitToolTip(*fonts_, GetDpiForWindow(window_));
   const std::wstring operand_tip = Widen(kOperandToolTip);
   for (const CalcRow& row : kCalcRows) {
     for (int box : {row.a, row.b, row.c}) {
-      TTTOOLINFOW tool{};
-      tool.cbSize = sizeof tool;
+      TTTOOLINFOW tool = Tool(box, box == row.c ? L"" : operand_tip.c_str());
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      tool.hwnd = window_;
-      tool.uId = reinterpret_cast<UINT_PTR>(Box(box));
-      tool.lpszText = const_cast<wchar_t*>(box == row.c ? L"" : operand_tip.c_str());
       SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     ShowDesignerAids(row);  // for results that came before the tooltips
   }
+}
+
+void Form1::FitToolTip(const Fonts& fonts, UINT dpi) {
+  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(ControlFont::kDefault)), FALSE);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kToolTipWidthAt96Dpi, static_cast<int>(dpi), 96));
+}
+
+TTTOOLINFOW Form1::Tool(int box, const wchar_t* text) const {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(Box(box));
+  tool.lpszText = const_cast<wchar_t*>(text);
+  return tool;
 }
 
 void Form1::OnCommand(int id, int code) {
@@ -288,11 +293,7 @@ void Form1::ShowDesignerAids(const CalcRow& row) {
   if (tooltip_ == nullptr) return;
   BoxFieldStore store(boxes_);
   const std::wstring aids = ToolTipText(DesignerAids(row, store, locale_));
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(Box(row.c));
-  tool.lpszText = const_cast<wchar_t*>(aids.c_str());
+  TTTOOLINFOW tool = Tool(row.c, aids.c_str());
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

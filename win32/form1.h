@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <memory>
@@ -37,6 +38,8 @@ class Form1 {
   void SetIcons();
   void BuildControls();
   void AddToolTips();
+  void FitToolTip(const Fonts& fonts, UINT dpi);
+  TTTOOLINFOW Tool(int box, const wchar_t* text) const;  // box's entry in the tooltip control
   void Layout(UINT dpi);
   void OnCommand(int id, int code);
   void RunRowAction(const ClickRoute& route);
