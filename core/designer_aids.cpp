@@ -167,9 +167,7 @@ std::string DesignerAids(const CalcRow& row, const FieldStore& boxes, const Numb
   if (!value) return {};
   Quantity quantity = ResultQuantity(row);
   std::string reading = Reading(*value, quantity, locale);
-  DecimalNumber rounded = *value;
-  if (!rounded.IsZero()) RoundHalfAwayFromZero(rounded, rounded.LeadingPower() - 2);
-  std::string out = (rounded.digits == value->digits ? "= " : "≈ ") + reading;
+  std::string out = (ReadsExactly(*value) ? "= " : "≈ ") + reading;
   if (quantity == Quantity::kResistance) {
     // Near the top of the double range the next standard value is beyond
     // it; no part is that large, so such a resistance gets its reading only.

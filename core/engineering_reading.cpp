@@ -15,15 +15,20 @@ constexpr std::int64_t kHighestPrefixPower = 12;
 // sign is U+00B5, the narrow form in CJK fonts.
 constexpr std::array<std::string_view, 9> kPrefixes = {"p", "n", "\u00B5", "m", "", "k", "M", "G", "T"};
 
+DecimalNumber RoundedForReading(const DecimalNumber& value) {
+  DecimalNumber rounded = value;
+  if (!rounded.IsZero()) RoundHalfAwayFromZero(rounded, rounded.LeadingPower() - kSignificantDigits + 1);
+  return rounded;
+}
+
 }  // namespace
 
+bool ReadsExactly(const DecimalNumber& value) { return RoundedForReading(value).digits == value.digits; }
+
 std::string EngineeringReading(const DecimalNumber& value, std::string_view unit, const NumberLocale& locale) {
-  DecimalNumber rounded = value;
+  DecimalNumber rounded = RoundedForReading(value);
   std::string out;
-  if (!rounded.IsZero()) {
-    RoundHalfAwayFromZero(rounded, rounded.LeadingPower() - kSignificantDigits + 1);
-    if (rounded.negative) out.push_back('-');
-  }
+  if (rounded.negative && !rounded.IsZero()) out.push_back('-');
   std::int64_t group = rounded.IsZero() ? 0 : FloorToMultipleOfThree(rounded.LeadingPower());
   if (group < kLowestPrefixPower || group > kHighestPrefixPower) {
     AppendExponentForm(out, rounded, locale);

@@ -14,4 +14,7 @@ namespace ohmcalc {
 // 1e-12 ≤ |x| < 1e15 the boxes' exponent form: "1.23E+20 V".
 std::string EngineeringReading(const DecimalNumber& value, std::string_view unit, const NumberLocale& locale);
 
+// Whether the reading shows `value` as it is, with no digit rounded away.
+bool ReadsExactly(const DecimalNumber& value);
+
 }  // namespace ohmcalc

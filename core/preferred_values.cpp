@@ -10,7 +10,7 @@ namespace {
 
 DecimalNumber Scaled(unsigned mantissa, std::int64_t exponent) {
   DecimalNumber number;
-  number.digits = std::to_string(mantissa);
+  AppendInteger(number.digits, mantissa);
   number.exponent = exponent;
   Normalise(number);
   return number;
@@ -27,9 +27,10 @@ Neighbours FindNeighbours(const ESeries& series, const DecimalNumber& target) {
   // Compared exactly, on the target's own decimal digits: its first `digits`
   // digits as a whole number, and whether any non-zero digit follows them.
   auto width = static_cast<std::size_t>(series.digits);
-  std::string head = target.digits.substr(0, width);
-  head.resize(width, '0');
-  unsigned whole = static_cast<unsigned>(std::stoul(head));
+  unsigned whole = 0;
+  for (std::size_t i = 0; i < width; ++i) {
+    whole = whole * 10 + (i < target.digits.size() ? static_cast<unsigned>(target.digits[i] - '0') : 0u);
+  }
   bool more = target.digits.size() > width;
   std::int64_t exponent = target.LeadingPower() - series.digits + 1;
 
