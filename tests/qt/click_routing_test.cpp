@@ -9,18 +9,8 @@ namespace {
 
 using ClickRouting = FormTest;
 
-const RowSample kSamples[] = {
-    {"Command1", 1, "2", "3", "6"},
-    {"Command5", 4, "10", "4", "2.5"},
-    {"Command8", 7, "10", "3", "3.333333333"},
-    {"Command11", 10, "10", "5", "2."},
-    {"Command14", 13, "1", "1024", "0.000976563"},
-    {"Command19", 16, "0.1", "3", "0.3"},
-    {"Command21", 19, "-3", "2", "4.5"},
-};
-
 TEST_F(ClickRouting, EveryEqualsButtonComputesItsRowOnly) {
-  for (const RowSample& sample : kSamples) {
+  for (const RowSample& sample : kRowSamples) {
     SCOPED_TRACE(sample.equals);
     Type(sample.a + 2, "old");
     QStringList before = AllBoxes();

@@ -15,20 +15,12 @@
 #include <ostream>
 
 #include "qt/form1.h"
+#include "tests/window/row_samples.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ohmcalc {
-
-// Operands typed into a row, the equals button clicked, the text C should show.
-struct RowSample {
-  const char* equals;
-  int a;  // box A; B and C follow it
-  const char* a_text;
-  const char* b_text;
-  const char* c_text;
-};
 
 // A shown, active main window, as the user gets it.
 class FormTest : public ::testing::Test {

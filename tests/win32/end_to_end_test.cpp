@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/win32/app_driver.h"
+#include "tests/window/row_samples.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
 #include "window/click_routes.h"
@@ -109,25 +110,9 @@ TEST_F(Form1EndToEnd, TabWalksTheTabIndexOrderBothWays) {
   }
 }
 
-struct RowSample {
-  const char* equals;
-  int a;
-  const char* a_text;
-  const char* b_text;
-  const char* c_text;
-};
-
 TEST_F(Form1EndToEnd, EveryKindOfRowComputesAndClears) {
-  const RowSample samples[] = {
-      {"Command1", 1, "2", "3", "6"},
-      {"Command5", 4, "10", "4", "2.5"},
-      {"Command8", 7, "10", "3", "3.333333333"},
-      {"Command11", 10, "10", "5", "2."},
-      {"Command14", 13, "1", "1024", "0.000976563"},
-      {"Command19", 16, "0.1", "3", "0.3"},
-      {"Command21", 19, "-3", "2", "4.5"},
-      {"Command5", 4, "4k7", "\xEF\xBC\x92", "2350."},
-  };
+  std::vector<RowSample> samples(kRowSamples.begin(), kRowSamples.end());
+  samples.push_back({"Command5", 4, "4k7", "\xEF\xBC\x92", "2350."});  // a resistor code over a full-width 2
   for (const RowSample& sample : samples) {
     SCOPED_TRACE(sample.equals);
     app_->SetBox(sample.a, W(sample.a_text));
