@@ -127,12 +127,10 @@ bool AppDriver::Click(const char* button, const std::function<void(HWND)>& repor
 }
 
 std::size_t AppDriver::Paste(HWND box) const {
-  // Posted, and our own queue kept pumping: the paste may come back to the
-  // clipboard's owner, this process, for the data.
+  // Posted, then polled: a long paste can keep the program busy past any
+  // sensible send timeout (Wine's edit control is slow on long lines).
   PostMessageW(box, WM_PASTE, 0, 0);
   for (int i = 0; i < 400; ++i) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     DWORD_PTR length = 0;
     SendMessageTimeoutW(box, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length);
     if (length != 0) return length;
