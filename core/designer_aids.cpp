@@ -136,12 +136,15 @@ void AppendE24Step(std::string& out, const PreferredValue& part, const CalcRow& 
   auto volts = ReadDecimalInRange(boxes.Get(row.a), locale);
   if (!volts) return;
   double ohms = ToDouble(part.value);
-  double amperes = ToDouble(*volts) / ohms;
-  double watts = ToDouble(*volts) * amperes;
+  double voltage = ToDouble(*volts);
+  double amperes = voltage / ohms;
+  double watts = voltage * amperes;
   if (!std::isfinite(amperes) || !std::isfinite(watts)) return;
+  // The power as a box would show it, so the rating agrees with the reading.
+  DecimalNumber shown_watts = ToDecimal15(watts);
   out += "；用它时 I = " + Reading(ToDecimal15(amperes), Quantity::kCurrent, locale);
-  out += "，P = " + Reading(ToDecimal15(watts), Quantity::kPower, locale);
-  AppendRatingLines(out, ToDouble(ToDecimal15(watts)), locale);
+  out += "，P = " + Reading(shown_watts, Quantity::kPower, locale);
+  AppendRatingLines(out, ToDouble(shown_watts), locale);
 }
 
 void AppendResistanceAids(std::string& out, const DecimalNumber& ohms, const CalcRow& row, const FieldStore& boxes,
