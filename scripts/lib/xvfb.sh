@@ -5,7 +5,13 @@ start_xvfb() {
   displayfd=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfd" </dev/null >/dev/null 2>&1 &
   XVFB_PID=$!
-  for _ in $(seq 100); do [[ -s $displayfd ]] && break; sleep 0.05; done
+  for _ in $(seq 200); do [[ -s $displayfd ]] && break; sleep 0.05; done
+  if [[ ! -s $displayfd ]]; then
+    rm -f "$displayfd"
+    kill "$XVFB_PID" 2>/dev/null || true
+    echo "Xvfb did not start within 10 s" >&2
+    return 1
+  fi
   export DISPLAY=":$(head -n1 "$displayfd")"
   rm -f "$displayfd"
 }
