@@ -165,6 +165,10 @@ void AppendResistanceAids(std::string& out, const DecimalNumber& ohms, const Cal
 
 Quantity ResultQuantity(const CalcRow& row) { return kResultQuantities.at(static_cast<std::size_t>(row.number - 1)); }
 
+bool DesignerAidsRead(const CalcRow& row, int box) {
+  return box == row.c || (box == row.a && ResultQuantity(row) == Quantity::kResistance);
+}
+
 std::string DesignerAids(const CalcRow& row, const FieldStore& boxes, const NumberLocale& locale) {
   auto value = ReadDecimalInRange(boxes.Get(row.c), locale);
   if (!value) return {};

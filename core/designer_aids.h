@@ -19,4 +19,9 @@ Quantity ResultQuantity(const CalcRow& row);
 // the rating to choose. Empty when C is not a number.
 std::string DesignerAids(const CalcRow& row, const FieldStore& boxes, const NumberLocale& locale = {});
 
+// Whether the aids of `row` depend on box `box`: its box C, and for the
+// resistance row also box A, the voltage it rechecks with. A front end
+// rebuilds them whenever such a box changes.
+bool DesignerAidsRead(const CalcRow& row, int box);
+
 }  // namespace ohmcalc

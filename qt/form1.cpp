@@ -127,10 +127,10 @@ void Form1::ShowDesignerAids(const CalcRow& row) {
 }
 
 void Form1::KeepDesignerAidsInStep() {
-  // Rebuilt from the boxes on every change of the result, whoever makes it;
-  // the resistance row also rechecks with its voltage, box A.
+  // Rebuilt from the boxes on every change of a box they read, whoever makes it.
   for (const CalcRow& row : kCalcRows) {
-    for (int box : {row.a, row.c}) {
+    for (int box : {row.a, row.b, row.c}) {
+      if (!DesignerAidsRead(row, box)) continue;
       connect(Box(box), &QLineEdit::textChanged, this, [this, &row] { ShowDesignerAids(row); });
     }
   }

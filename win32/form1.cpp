@@ -267,11 +267,10 @@ void Form1::OnCommand(int id, int code) {
       if (ControlId(route.button) == id) RunRowAction(route);
     }
   } else if (entry.kind == ControlKind::kTextBox && code == EN_CHANGE) {
-    // Aids follow the result box, whoever changes it; the resistance row
-    // also rechecks with its voltage, box A.
+    // Aids follow the boxes they read, whoever changes them.
     const int box = BoxNumber(entry);
     for (const CalcRow& row : kCalcRows) {
-      if (box == row.a || box == row.c) ShowDesignerAids(row);
+      if (DesignerAidsRead(row, box)) ShowDesignerAids(row);
     }
   }
 }

@@ -194,5 +194,14 @@ TEST(DesignerAids, EachQuantityAndWhatIsNotANumber) {
   EXPECT_EQ(aids.find("I ="), std::string::npos);
 }
 
+TEST(DesignerAids, DependOnTheResultAndTheResistanceRowsVoltage) {
+  for (const CalcRow& row : kCalcRows) {
+    SCOPED_TRACE(row.number);
+    EXPECT_TRUE(DesignerAidsRead(row, row.c));
+    EXPECT_FALSE(DesignerAidsRead(row, row.b));
+    EXPECT_EQ(DesignerAidsRead(row, row.a), row.number == 3);
+  }
+}
+
 }  // namespace
 }  // namespace ohmcalc

@@ -19,6 +19,8 @@ TEST_F(DesignerAidsInWindow, FollowTheResultBoxThroughEvaluateErrorAndClear) {
   ClickExpectingReport([&] { Click("Command8"); }, [](QMessageBox&) {});
   EXPECT_EQ(Box(9)->text(), "500.");
   EXPECT_EQ(Box(9)->toolTip(), aids);
+  Type(7, "5");  // the recheck follows the voltage
+  EXPECT_TRUE(Box(9)->toolTip().contains(QString::fromUtf8("I = 9.8 mA"))) << Box(9)->toolTip().toStdString();
 
   Click("Command9");
   EXPECT_TRUE(Box(9)->toolTip().isEmpty());
