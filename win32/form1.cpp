@@ -85,6 +85,11 @@ int ControlId(const char* name) {
 
 HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
   static const ATOM registered = [instance] {
+    // The themed controls, the tooltip among them.
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = WindowProc;

@@ -27,7 +27,8 @@ int ControlId(const char* name);
 // result boxes' tooltips. Owns itself; destroyed with its window.
 class Form1 {
  public:
-  // Registers the window class once and creates the (hidden) window.
+  // Registers the window class once (and the common controls it uses) and
+  // creates the (hidden) window.
   static HWND Create(HINSTANCE instance, NumberLocale locale);
 
  private:

@@ -1,15 +1,9 @@
 #include <windows.h>
-#include <commctrl.h>
 
 #include "platform/number_locale.h"
 #include "win32/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&controls);
-
   HWND window = ohmcalc::Form1::Create(instance, ohmcalc::SystemNumberLocale());
   if (window == nullptr) return 1;
   ShowWindow(window, show);

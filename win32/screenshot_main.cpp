@@ -5,10 +5,11 @@
 // tooltip then shows the designer aids.
 //   ohmcalc-screenshot.exe [--aids] [SECONDS]
 #include <windows.h>
-#include <commctrl.h>
 
+#include <charconv>
 #include <cstdio>
 #include <cwchar>
+#include <string>
 
 #include "platform/number_locale.h"
 #include "win32/form1.h"
@@ -17,8 +18,14 @@
 
 namespace {
 
-HWND Control(HWND form, const char* name) {
-  return GetDlgItem(form, ohmcalc::ControlId(name));
+HWND Control(HWND form, const char* name) { return GetDlgItem(form, ohmcalc::ControlId(name)); }
+
+// Whole seconds from the argument's digits; 3 if there are none.
+UINT Seconds(const wchar_t* argument) {
+  const std::string text = ohmcalc::Narrow(argument);
+  UINT seconds = 3;
+  std::from_chars(text.data(), text.data() + text.size(), seconds);
+  return seconds;
 }
 
 }  // namespace
@@ -26,12 +33,7 @@ HWND Control(HWND form, const char* name) {
 int wmain(int argc, wchar_t** argv) {
   const bool aids = argc > 1 && std::wcscmp(argv[1], L"--aids") == 0;
   const int seconds_argument = aids ? 2 : 1;
-  const UINT seconds =
-      argc > seconds_argument ? static_cast<UINT>(std::wcstoul(argv[seconds_argument], nullptr, 10)) : 3;
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&controls);
+  const UINT seconds = argc > seconds_argument ? Seconds(argv[seconds_argument]) : 3;
   HWND form = ohmcalc::Form1::Create(GetModuleHandleW(nullptr), ohmcalc::SystemNumberLocale());
   if (form == nullptr) return 1;
   for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) {
@@ -50,7 +52,11 @@ int wmain(int argc, wchar_t** argv) {
     GetWindowRect(Control(form, "Text9"), &box);
     SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
   }
-  std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+  std::string where;
+  for (LONG value : {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top}) {
+    where += (where.empty() ? "" : " ") + std::to_string(value);
+  }
+  std::fputs((where + "\n").c_str(), stdout);
   std::fflush(stdout);
   SetTimer(form, 1, seconds * 1000, [](HWND window, UINT, UINT_PTR, DWORD) { DestroyWindow(window); });
   MSG message;
