@@ -10,7 +10,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-not
 if [[ ${1:-run} == test ]]; then
   packages+=(libgtest-dev googletest libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
              desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix
-             wine wine64 fonts-wine fonts-arphic-uming "${packaging[@]}")
+             wine wine64 fonts-wine fonts-arphic-uming wixl msitools "${packaging[@]}")
 elif [[ ${1:-run} == package ]]; then
   packages+=("${packaging[@]}")
 fi
