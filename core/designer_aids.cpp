@@ -11,6 +11,7 @@
 #include "core/power_rating.h"
 #include "core/preferred_values.h"
 #include "core/resistor_marking.h"
+#include "core/resistor_pairs.h"
 
 namespace ohmcalc {
 namespace {
@@ -26,6 +27,18 @@ constexpr std::string_view kWatt = "W";
 constexpr std::string_view kMinus = "\u2212";
 constexpr std::string_view kNearestMark = " \u2605";  // ★
 constexpr double kMarginFactor = 2.0;                 // at most half load
+constexpr int kPairDeviationDecimals = 2;
+constexpr int kCombinedDigits = 4;
+
+struct PairLine {
+  Connection connection;
+  std::string_view label;
+  std::string_view joint;
+};
+constexpr std::array<PairLine, 2> kPairLines = {{
+    {Connection::kSeries, "E24 两只串联 ", " + "},
+    {Connection::kParallel, "E24 两只并联 ", " \u2225 "},  // ∥
+}};
 
 std::string_view UnitOf(Quantity quantity) {
   switch (quantity) {
@@ -147,6 +160,25 @@ void AppendE24Step(std::string& out, const PreferredValue& part, const CalcRow& 
   AppendRatingLines(out, ToDouble(shown_watts), locale);
 }
 
+// "E24 两只串联 470 Ω + 30 Ω = 500 Ω 0 %", for each way of joining two parts
+// that comes strictly nearer than the single part `single`.
+void AppendPairLines(std::string& out, const DecimalNumber& ohms, const PreferredValue& single,
+                     const NumberLocale& locale) {
+  for (const PairLine& line : kPairLines) {
+    PartPair pair = NearestE24Pair(line.connection, ohms);
+    if (!(std::fabs(pair.deviation_percent) < std::fabs(single.deviation_percent))) continue;
+    out += '\n';
+    out += line.label;
+    out += Reading(pair.main, Quantity::kResistance, locale);
+    out += line.joint;
+    out += Reading(pair.partner, Quantity::kResistance, locale);
+    out += " = " + EngineeringReading(pair.combined, UnitOf(Quantity::kResistance), locale, kCombinedDigits) + ' ';
+    out += pair.exact ? "0 %"
+                      : ShownDeviation(ShownMagnitude(pair.deviation_percent, kPairDeviationDecimals),
+                                       pair.deviation_percent, locale);
+  }
+}
+
 void AppendResistanceAids(std::string& out, const DecimalNumber& ohms, const CalcRow& row, const FieldStore& boxes,
                           const NumberLocale& locale) {
   if (ohms.IsZero() || ohms.negative || !(ToDouble(ohms) > 0.0)) return;  // below the smallest double too
@@ -159,6 +191,7 @@ void AppendResistanceAids(std::string& out, const DecimalNumber& ohms, const Cal
     if (&series == &E24()) e24_pick = nearest;
   }
   AppendE24Step(out, *e24_pick, row, boxes, locale);
+  AppendPairLines(out, ohms, *e24_pick, locale);
 }
 
 }  // namespace

@@ -15,9 +15,9 @@ constexpr std::int64_t kHighestPrefixPower = 12;
 // sign is U+00B5, the narrow form in CJK fonts.
 constexpr std::array<std::string_view, 9> kPrefixes = {"p", "n", "\u00B5", "m", "", "k", "M", "G", "T"};
 
-DecimalNumber RoundedForReading(const DecimalNumber& value) {
+DecimalNumber RoundedForReading(const DecimalNumber& value, std::int64_t digits = kSignificantDigits) {
   DecimalNumber rounded = value;
-  if (!rounded.IsZero()) RoundHalfAwayFromZero(rounded, rounded.LeadingPower() - kSignificantDigits + 1);
+  if (!rounded.IsZero()) RoundHalfAwayFromZero(rounded, rounded.LeadingPower() - digits + 1);
   return rounded;
 }
 
@@ -25,8 +25,9 @@ DecimalNumber RoundedForReading(const DecimalNumber& value) {
 
 bool ReadsExactly(const DecimalNumber& value) { return RoundedForReading(value).digits == value.digits; }
 
-std::string EngineeringReading(const DecimalNumber& value, std::string_view unit, const NumberLocale& locale) {
-  DecimalNumber rounded = RoundedForReading(value);
+std::string EngineeringReading(const DecimalNumber& value, std::string_view unit, const NumberLocale& locale,
+                               int digits) {
+  DecimalNumber rounded = RoundedForReading(value, digits);
   std::string out;
   if (rounded.negative && !rounded.IsZero()) out.push_back('-');
   std::int64_t group = rounded.IsZero() ? 0 : FloorToMultipleOfThree(rounded.LeadingPower());

@@ -1,14 +1,23 @@
 // The floor ohmcalc.exe's start-up is measured against: a bare Win32 window
 // with the same seventy plain controls at the same places, built the same
-// way (one static executable, common controls 6), with a Chinese font for
-// the boxes and one for the rest, as any Chinese window of this kind needs;
-// and nothing else: no colours, tooltips, icon or click routing.
+// way (one static executable, common controls 6), with the same Chinese
+// title and captions, a Chinese font for the boxes and one for the rest, as
+// any Chinese window of this kind needs; and nothing else: no colours,
+// tooltips, icon or click routing.
 #include <windows.h>
 #include <commctrl.h>
+
+#include <string>
 
 #include "window/form_controls.h"
 
 namespace {
+
+std::wstring Wide(const char* utf8) {
+  wchar_t text[64] = {};
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text, 64);
+  return text;
+}
 
 LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_DESTROY) PostQuitMessage(0);
@@ -30,7 +39,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   window_class.lpszClassName = L"bare window";
   RegisterClassExW(&window_class);
   HWND window =
-      CreateWindowExW(0, L"bare window", L"bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+      CreateWindowExW(0, L"bare window", Wide(ohmcalc::kFormTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                       ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
                       ohmcalc::TwipsToPixels(ohmcalc::kClientHeightTwips), nullptr, nullptr, instance, nullptr);
   LOGFONTW font{};
@@ -45,7 +54,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const wchar_t* name = entry.kind == ohmcalc::ControlKind::kTextBox  ? L"EDIT"
                           : entry.kind == ohmcalc::ControlKind::kButton ? L"BUTTON"
                                                                         : L"STATIC";
-    HWND control = CreateWindowExW(0, name, L"", WS_CHILD | WS_VISIBLE, ohmcalc::TwipsToPixels(entry.rect.left),
+    HWND control = CreateWindowExW(0, name, Wide(entry.caption).c_str(), WS_CHILD | WS_VISIBLE, ohmcalc::TwipsToPixels(entry.rect.left),
                                    ohmcalc::TwipsToPixels(entry.rect.top), ohmcalc::TwipsToPixels(entry.rect.width),
                                    ohmcalc::TwipsToPixels(entry.rect.height), window, nullptr, instance, nullptr);
     const bool box = entry.kind == ohmcalc::ControlKind::kTextBox;
