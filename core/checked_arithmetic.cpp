@@ -10,23 +10,23 @@ namespace {
 // volatile result must be stored before the test, so the optimiser can
 // neither fold the step away nor move it across either call.
 template <typename Step>
-double Checked(double a, double b, Step step) {
+double Checked(double a, double b, bool divide, Step step) {
   ClearFloatStatus();
   volatile double left = a;
   volatile double right = b;
   volatile double result = step(left, right);
-  CheckFloatStatus();
+  CheckFloatStatus({a, b, result, divide});
   return result;
 }
 
 }  // namespace
 
 double CheckedMultiply(double a, double b) {
-  return Checked(a, b, [](double x, double y) { return x * y; });
+  return Checked(a, b, false, [](double x, double y) { return x * y; });
 }
 
 double CheckedDivide(double a, double b) {
-  return Checked(a, b, [](double x, double y) { return x / y; });
+  return Checked(a, b, true, [](double x, double y) { return x / y; });
 }
 
 }  // namespace ohmcalc

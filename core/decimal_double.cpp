@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <system_error>
 
 #include "core/run_time_error.h"
+#include "platform/number_conversion.h"
 
 namespace ohmcalc {
 namespace {
@@ -38,22 +38,20 @@ double ToDouble(const DecimalNumber& number) {
   text.push_back('e');
   AppendInteger(text, number.exponent + digits_dropped);
 
-  double value = 0.0;
-  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
+  AsciiDouble read = ReadAsciiDouble(text);
+  if (read.out_of_range) {
     if (lead > 0) throw RunTimeError(kErrorOverflow);
-    value = 0.0;
+    return sign * 0.0;
   }
-  return sign * value;
+  return sign * read.value;
 }
 
 DecimalNumber ToDecimal15(double value) {
   DecimalNumber number;
   if (value == 0.0) return number;
   // d.dddddddddddddde±XX, correctly rounded from the exact binary value.
-  char buffer[40];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-  std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  std::string printed = ScientificAscii(value, 14);
+  std::string_view text(printed);
   if (text.front() == '-') {
     number.negative = true;
     text.remove_prefix(1);

@@ -1,7 +1,6 @@
 #include "core/designer_aids.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -12,6 +11,7 @@
 #include "core/preferred_values.h"
 #include "core/resistor_marking.h"
 #include "core/resistor_pairs.h"
+#include "platform/number_conversion.h"
 
 namespace ohmcalc {
 namespace {
@@ -56,9 +56,7 @@ std::string_view UnitOf(Quantity quantity) {
 
 // The magnitude of a deviation as shown, without its sign: "6.0", "0.20".
 std::string ShownMagnitude(double percent, int decimals) {
-  char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(percent), std::chars_format::fixed, decimals);
-  return std::string(buffer, result.ptr);
+  return FixedAscii(std::fabs(percent), decimals);
 }
 
 // Equal-length digit strings with the same number of decimals compare as numbers.

@@ -2,12 +2,19 @@
 
 namespace ohmcalc {
 
-// Clears the invalid-operation, division-by-zero and overflow flags of the
-// floating-point unit.
+// One multiplication or division, as done.
+struct FloatStep {
+  double left;
+  double right;
+  double result;
+  bool divide;
+};
+
+// Forgets what earlier arithmetic raised; call right before a step.
 void ClearFloatStatus() noexcept;
 
-// Raises RunTimeError 11 when the division-by-zero flag is set, 6 when only
-// invalid operation or overflow is; does nothing when none is.
-void CheckFloatStatus();
+// Raises RunTimeError 11 when `step` divided a non-zero number by zero, 6
+// when it was an invalid operation (0 ÷ 0) or overflowed; nothing otherwise.
+void CheckFloatStatus(const FloatStep& step);
 
 }  // namespace ohmcalc
