@@ -38,6 +38,12 @@ int BoxNumber(const ControlSpec& entry) {
   return number;
 }
 
+const ControlSpec& BoxControl(int box) {
+  return *std::find_if(kFormControls.begin(), kFormControls.end(), [box](const ControlSpec& entry) {
+    return entry.kind == ControlKind::kTextBox && BoxNumber(entry) == box;
+  });
+}
+
 std::string AccessibleName(const ControlSpec& entry) {
   std::string row = "第" + std::to_string(entry.row) + "行 ";
   if (entry.kind == ControlKind::kTextBox) return row + Quantity(ControlNamed(entry.label).caption);

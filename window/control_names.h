@@ -12,11 +12,18 @@ const ControlSpec& ControlNamed(const char* name);
 // The box number of a text box entry: TextN is box N.
 int BoxNumber(const ControlSpec& entry);
 
+// The text box entry of box `box` (1..21).
+const ControlSpec& BoxControl(int box);
+
 // What a screen reader says for a box or button: the row, then the box's
 // quantity ("第2行 电流 A") or the button's role ("第1行 乘以", "第1行 等于").
 std::string AccessibleName(const ControlSpec& entry);
 
 // The tooltip of every operand box: the forms of number it accepts.
 inline constexpr const char* kOperandToolTip = "可输入 4.7k、2k2、100m、R47 等";
+
+// What a screen reader says for a control that opens a result's designer
+// aids, where a front end has one (a tap target beside the box).
+inline constexpr const char* kDesignerAidsName = "设计参考";
 
 }  // namespace ohmcalc

@@ -1,0 +1,77 @@
+// The web edition on a phone (390 × 844, touch, 3 device pixels to the CSS
+// pixel): rows stacked as cards, nothing to scroll sideways, targets a thumb
+// can hit, every row by tapping, the designer aids opened by a tap.
+import assert from 'node:assert/strict';
+import {after, before, test} from 'node:test';
+
+import {launchChromium, openPage, runRow, serveSite} from './harness.mjs';
+
+let site, browser, context, page;
+before(async () => {
+  site = await serveSite();
+  browser = await launchChromium();
+  context = await browser.newContext({viewport: {width: 390, height: 844}, isMobile: true, hasTouch: true,
+                                      deviceScaleFactor: 3});
+  page = await openPage(context, site.url);
+});
+after(async () => {
+  await browser?.close();
+  await site?.close();
+});
+
+test('nothing scrolls sideways, down to 360 px', async () => {
+  for (const width of [390, 360]) {
+    await page.setViewportSize({width, height: 844});
+    const [scroll, client] = await page.evaluate(() => [document.documentElement.scrollWidth,
+                                                         document.documentElement.clientWidth]);
+    assert.ok(scroll <= client, `${width} px: content ${scroll} px wide`);
+  }
+  await page.setViewportSize({width: 390, height: 844});
+});
+
+test('every target is at least 44 px and box text at least 16 px', async () => {
+  await runRow(page, 1, '2', '3');  // shows the aids button of row 1
+  const targets = await page.$$eval('.form input, .form button', (elements) => elements
+    .filter((element) => element.offsetParent !== null)
+    .map((element) => [element.id || element.getAttribute('aria-controls'), element.getBoundingClientRect().width,
+                       element.getBoundingClientRect().height, parseFloat(getComputedStyle(element).fontSize),
+                       element.tagName]));
+  assert.ok(targets.length >= 42);
+  for (const [id, width, height, fontSize, tag] of targets) {
+    assert.ok(width >= 44 && height >= 44, `${id}: ${width} × ${height}`);
+    if (tag === 'INPUT') assert.ok(fontSize >= 16, `${id}: ${fontSize} px text`);
+  }
+  const types = await page.$$eval('.box', (boxes) => [...new Set(boxes.map((box) => box.type + box.inputMode))]);
+  assert.deepEqual(types, ['text'], 'the text keyboard, which types 4k7 and R47');
+});
+
+test('every row computes by tapping, in cards in the order of the rows', async () => {
+  const samples = [[1, '4k7', '1m', '4.7'], [2, '12', '220', '0.054545455'], [3, '10', '20m', '500.'],
+                   [4, '60', '0.5', '120.'], [5, '5', '220', '0.022727273'], [6, '3.3', '0.2', '0.66'],
+                   [7, '230', '47', '1125.531914894']];
+  for (const [row, a, b, c] of samples) assert.equal(await runRow(page, row, a, b, {tap: true}), c, `row ${row}`);
+  const cards = await page.$$eval('.row', (rows) => rows.map((row) => [row.getAttribute('aria-label'),
+                                                                       row.getBoundingClientRect().top]));
+  assert.deepEqual(cards.map(([label]) => label), ['第1行', '第2行', '第3行', '第4行', '第5行', '第6行', '第7行']);
+  assert.ok(cards.every(([, top], i) => i === 0 || top > cards[i - 1][1]), 'one card under the other');
+});
+
+test('a tap on the result box or on its button opens the aids under the row', async () => {
+  await runRow(page, 3, '10', '20m', {tap: true});
+  const aids = page.locator('#aids-Text9');
+  await page.tap('#Text8');
+  assert.equal(await aids.isVisible(), false);
+  await page.tap('#Text9');
+  await aids.waitFor({state: 'visible'});
+  const [box, panel, clear] = await Promise.all(['#Text9', '#aids-Text9', '#Command9'].map((s) => page.locator(s).boundingBox()));
+  assert.ok(panel.y >= box.y + box.height && panel.y >= clear.y + clear.height, 'under the row');
+  await page.tap('#Text8');
+  await aids.waitFor({state: 'hidden'});
+  const toggle = page.locator('[aria-controls="aids-Text9"]');
+  await toggle.tap();
+  await aids.waitFor({state: 'visible'});
+  assert.equal(await toggle.getAttribute('aria-expanded'), 'true');
+  assert.match(await aids.textContent(), /E24 两只并联 1 kΩ ∥ 1 kΩ = 500 Ω 0 %/);
+  await toggle.tap();
+  await aids.waitFor({state: 'hidden'});
+});

@@ -1,0 +1,244 @@
+// Writes the web edition's page from the window description, at build time:
+// index.html (the controls, in rows, with their names and tab order),
+// form.css (each control at its place on wide screens) and the web app
+// manifest; and, for the tests, the same table as JSON.
+// Usage: ohmcalc_page_generator SITE_DIR CONTROLS_JSON
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc_rows.h"
+#include "window/click_routes.h"
+#include "window/control_names.h"
+#include "window/form_controls.h"
+#include "window/report_wording.h"
+#include "window/sample_values.h"
+
+namespace ohmcalc {
+namespace {
+
+// Wide screens show the form at its places; narrower ones stack the rows.
+constexpr int kWideMinWidthPx = 720;
+constexpr const char* kThemeColour = "#1d4e89";  // the icon's tile
+constexpr const char* kShortName = "ohmcalc";
+
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + '"';
+}
+
+std::string Px(int twips) { return std::to_string(TwipsToPixels(twips)) + "px"; }
+
+const CalcRow& RowOf(const ControlSpec& entry) { return kCalcRows.at(static_cast<std::size_t>(entry.row - 1)); }
+
+const ClickRoute* RouteOf(const ControlSpec& entry) {
+  auto route = std::find_if(kClickRoutes.begin(), kClickRoutes.end(),
+                            [&entry](const ClickRoute& r) { return std::string_view(r.button) == entry.name; });
+  return route == kClickRoutes.end() ? nullptr : &*route;
+}
+
+// Which part of its row a control is, for the stacked layout: "box-a",
+// "label-c", "equals", "operator", "formula".
+std::string RolePart(const ControlSpec& entry) {
+  const CalcRow& row = RowOf(entry);
+  auto box_letter = [&row](int box) { return box == row.a ? "a" : box == row.b ? "b" : "c"; };
+  switch (entry.kind) {
+    case ControlKind::kTextBox:
+      return std::string("box-") + box_letter(BoxNumber(entry));
+    case ControlKind::kButton: {
+      const ClickRoute* route = RouteOf(entry);
+      if (route == nullptr) return "operator";
+      return route->action == RowAction::kEvaluate ? "equals" : "clear";
+    }
+    default:
+      for (int box : {row.a, row.b, row.c}) {
+        if (std::string_view(BoxControl(box).label) == entry.name) return std::string("label-") + box_letter(box);
+      }
+      return "formula";
+  }
+}
+
+bool Focusable(const ControlSpec& entry) {
+  return entry.kind == ControlKind::kTextBox || entry.kind == ControlKind::kButton;
+}
+
+// Tab order 1, 2, … over the boxes and buttons, by their TabIndex.
+int TabPosition(const ControlSpec& entry) {
+  return 1 + static_cast<int>(std::count_if(kFormControls.begin(), kFormControls.end(), [&entry](const ControlSpec& o) {
+           return Focusable(o) && o.tab_index < entry.tab_index;
+         }));
+}
+
+bool IsResultBox(const ControlSpec& entry) {
+  return entry.kind == ControlKind::kTextBox && BoxNumber(entry) == RowOf(entry).c;
+}
+
+std::string AidsId(const ControlSpec& box) { return std::string("aids-") + box.name; }
+
+std::string ControlHtml(const ControlSpec& entry) {
+  const std::string id = entry.name;
+  const std::string part = RolePart(entry);
+  const std::string common = "id=\"" + id + "\" tabindex=\"" + std::to_string(TabPosition(entry)) +
+                             "\" aria-label=\"" + Escaped(AccessibleName(entry)) + "\"";
+  if (entry.kind == ControlKind::kButton) {
+    return "<button type=\"button\" class=\"button " + part + "\" " + common + ">" + Escaped(entry.caption) +
+           "</button>";
+  }
+  if (entry.kind == ControlKind::kTextBox) {
+    std::string font = entry.font == ControlFont::kSong15 ? " song15" : "";
+    std::string html = "<input type=\"text\" class=\"box " + part + font + "\" " + common +
+                       " autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\"";
+    if (std::string_view(entry.name) == "Text1") html += " autofocus";
+    if (!IsResultBox(entry)) return html + " title=\"" + Escaped(kOperandToolTip) + "\">";
+    html += " aria-describedby=\"" + AidsId(entry) + "\">";
+    // The aids: a popup on wide screens, a panel under the row on phones,
+    // opened there by a tap on the box or on this button.
+    html += "<button type=\"button\" class=\"aids-toggle\" tabindex=\"-1\" hidden aria-expanded=\"false\" aria-controls=\"" +
+            AidsId(entry) + "\" aria-label=\"" + Escaped(kDesignerAidsName) + "\">i</button>";
+    html += "<div class=\"aids\" id=\"" + AidsId(entry) + "\" role=\"tooltip\"></div>";
+    return html;
+  }
+  std::string font = entry.font == ControlFont::kSong1575 ? " song" : "";
+  return "<span class=\"label " + part + font + "\" id=\"" + id + "\">" + Escaped(entry.caption) + "</span>";
+}
+
+std::string FormHtml() {
+  std::string html;
+  int open_row = 0;
+  for (const ControlSpec& entry : kFormControls) {
+    if (entry.row != open_row && open_row != 0) html += "</div>\n";
+    if (entry.kind == ControlKind::kBar) {
+      open_row = 0;
+      html += "<div class=\"bar\" id=\"" + std::string(entry.name) + "\" aria-hidden=\"true\">" +
+              Escaped(entry.caption) + "</div>\n";
+      continue;
+    }
+    if (entry.row != open_row) {
+      open_row = entry.row;
+      bool formula = std::any_of(kFormControls.begin(), kFormControls.end(), [&entry](const ControlSpec& o) {
+        return o.row == entry.row && o.kind == ControlKind::kLabel && RolePart(o) == "formula";
+      });
+      html += "<div class=\"row" + std::string(formula ? " with-formula" : "") + "\" role=\"group\" aria-label=\"第" +
+              std::to_string(entry.row) + "行\">\n";
+    }
+    html += ControlHtml(entry) + "\n";
+  }
+  if (open_row != 0) html += "</div>\n";
+  return html;
+}
+
+std::string IndexHtml() {
+  const std::string title = Escaped(kFormTitle);
+  return "<!doctype html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+         // A static host sets no headers, so the page carries its own policy.
+         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'self'; script-src 'self' "
+         "'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; "
+         "worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'\">\n"
+         "<title>" + title + "</title>\n"
+         "<meta name=\"theme-color\" content=\"" + kThemeColour + "\">\n"
+         "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+         "<link rel=\"icon\" href=\"icons/icon.svg\" type=\"image/svg+xml\">\n"
+         "<link rel=\"apple-touch-icon\" href=\"icons/apple-touch-icon.png\">\n"
+         "<link rel=\"stylesheet\" href=\"style.css\">\n<link rel=\"stylesheet\" href=\"form.css\">\n"
+         "<script type=\"module\" src=\"app.js\"></script>\n</head>\n<body>\n"
+         "<main class=\"form\" id=\"Form1\">\n" + FormHtml() + "</main>\n"
+         "<dialog id=\"report\" aria-labelledby=\"report-title\" aria-describedby=\"report-text\">\n"
+         "<p class=\"report-title\" id=\"report-title\">" + title + "</p>\n"
+         "<div class=\"report-body\"><span class=\"report-icon\" aria-hidden=\"true\">!</span>"
+         "<p id=\"report-text\"></p></div>\n"
+         "<form method=\"dialog\"><button class=\"button\" id=\"report-ok\" autofocus>" +
+         Escaped(kReportDismissCaption) + "</button></form>\n</dialog>\n</body>\n</html>\n";
+}
+
+std::string FormCss() {
+  std::string css = "@media (min-width: " + std::to_string(kWideMinWidthPx) + "px) {\n.form { width: " +
+                    Px(kClientWidthTwips) + "; height: " + Px(kClientHeightTwips) + "; }\n";
+  for (const ControlSpec& entry : kFormControls) {
+    const TwipRect& r = entry.rect;
+    css += "#" + std::string(entry.name) + " { left: " + Px(r.left) + "; top: " + Px(r.top) + "; width: " +
+           Px(r.width) + "; height: " + Px(r.height) + "; }\n";
+  }
+  return css + "}\n";
+}
+
+std::string Manifest() {
+  auto icon = [](const char* file, const char* size, const char* purpose) {
+    return std::string("{\"src\": \"icons/") + file + "\", \"sizes\": \"" + size +
+           "\", \"type\": \"image/png\", \"purpose\": \"" + purpose + "\"}";
+  };
+  return "{\n  \"name\": " + JsonString(kFormTitle) + ",\n  \"short_name\": " + JsonString(kShortName) +
+         ",\n  \"lang\": \"zh-CN\",\n  \"dir\": \"ltr\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n"
+         "  \"display\": \"standalone\",\n  \"background_color\": \"#ffffff\",\n  \"theme_color\": \"" +
+         std::string(kThemeColour) + "\",\n  \"icons\": [\n    " + icon("icon-192.png", "192x192", "any") + ",\n    " +
+         icon("icon-512.png", "512x512", "any") + ",\n    " + icon("icon-maskable-512.png", "512x512", "maskable") +
+         "\n  ]\n}\n";
+}
+
+// The table the page was made from, for the tests to hold the page against,
+// and the sample rows the screenshots show.
+std::string ControlsJson() {
+  std::string json = "{\"title\": " + JsonString(kFormTitle) + ", \"clientWidth\": " +
+                     std::to_string(TwipsToPixels(kClientWidthTwips)) + ", \"controls\": [\n";
+  for (const ControlSpec& entry : kFormControls) {
+    const TwipRect& r = entry.rect;
+    const char* kinds[] = {"textbox", "button", "label", "bar"};
+    json += std::string(&entry == kFormControls.data() ? "" : ",\n") + "{\"name\": " + JsonString(entry.name) +
+            ", \"kind\": \"" + kinds[static_cast<int>(entry.kind)] + "\", \"row\": " + std::to_string(entry.row) +
+            ", \"caption\": " + JsonString(entry.caption) + ", \"left\": " + std::to_string(TwipsToPixels(r.left)) +
+            ", \"top\": " + std::to_string(TwipsToPixels(r.top)) + ", \"width\": " +
+            std::to_string(TwipsToPixels(r.width)) + ", \"height\": " + std::to_string(TwipsToPixels(r.height));
+    if (Focusable(entry)) {
+      json += ", \"tab\": " + std::to_string(TabPosition(entry)) + ", \"accessibleName\": " +
+              JsonString(AccessibleName(entry)) + ", \"part\": \"" + RolePart(entry) + "\"";
+    }
+    json += "}";
+  }
+  json += "\n], \"samples\": [\n";
+  for (const SampleRow& sample : kSampleRows) {
+    json += std::string(&sample == kSampleRows.data() ? "" : ",\n") + "{\"a\": " +
+            JsonString(BoxControl(sample.a).name) + ", \"b\": " + JsonString(BoxControl(sample.a + 1).name) +
+            ", \"aText\": " + JsonString(sample.a_text) + ", \"bText\": " + JsonString(sample.b_text) +
+            ", \"equals\": " + JsonString(sample.equals) + "}";
+  }
+  return json + "\n]}\n";
+}
+
+bool Write(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+}  // namespace ohmcalc
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  const std::string site = argv[1];
+  bool written = ohmcalc::Write(site + "/index.html", ohmcalc::IndexHtml()) &&
+                 ohmcalc::Write(site + "/form.css", ohmcalc::FormCss()) &&
+                 ohmcalc::Write(site + "/manifest.webmanifest", ohmcalc::Manifest()) &&
+                 ohmcalc::Write(argv[2], ohmcalc::ControlsJson());
+  return written ? 0 : 1;
+}
