@@ -1,6 +1,6 @@
 // The page glue: loads the WebAssembly module, passes clicks and edits to
-// it, and shows what it asks for (a report, the designer aids). Everything
-// that decides anything happens in the module.
+// it, and does what it asks (read or write a box, show a report or the
+// designer aids). Everything that decides anything happens in the module.
 import createOhmcalc from './ohmcalc.js';
 
 const wide = window.matchMedia('(min-width: 720px)');
@@ -17,78 +17,97 @@ function showReport(text, culpritId) {
   reportDialog.showModal();
   document.getElementById('report-ok').focus();
 }
-reportDialog.addEventListener('close', () => {
-  if (!culprit) return;
-  culprit.focus();
-  culprit.select();
-});
+reportDialog.addEventListener('close', () => culprit?.select());
 
 // Designer aids: on wide screens beside the result box while the pointer
 // rests on it or it has the focus; on phones under the row, opened by a tap
 // on the box or on its button.
-const aidsState = new Map();  // result box -> {hovered, focused, pinned}
-function aidsOf(box) { return document.getElementById(box.getAttribute('aria-describedby')); }
-function toggleOf(box) { return box.parentElement.querySelector('.aids-toggle'); }
+const aidsOf = new Map();  // result box -> {box, panel, toggle, hovered, focused, pinned}
 
-function placeAids(box, aids) {
+function placeAids({box, panel}) {
   if (!wide.matches) {
-    aids.style.left = aids.style.top = '';
+    panel.style.left = panel.style.top = '';
     return;
   }
   // Below the box, or above it when the window has more room there.
-  const form = box.offsetParent;
-  const below = box.offsetTop + box.offsetHeight + 4;
-  aids.style.left = `${Math.min(box.offsetLeft, form.clientWidth - aids.offsetWidth)}px`;
   const rect = box.getBoundingClientRect();
-  const roomBelow = window.innerHeight - rect.bottom;
-  const fitsAbove = rect.top > aids.offsetHeight + 8;
-  aids.style.top = roomBelow < aids.offsetHeight + 8 && fitsAbove ? `${box.offsetTop - aids.offsetHeight - 4}px`
-                                                                  : `${below}px`;
+  const above = window.innerHeight - rect.bottom < panel.offsetHeight + 8 && rect.top > panel.offsetHeight + 8;
+  panel.style.left = `${Math.min(box.offsetLeft, box.offsetParent.clientWidth - panel.offsetWidth)}px`;
+  panel.style.top = `${above ? box.offsetTop - panel.offsetHeight - 4 : box.offsetTop + box.offsetHeight + 4}px`;
 }
 
-function updateAids(box) {
-  const state = aidsState.get(box);
-  const aids = aidsOf(box);
-  const shown = state.focused || state.hovered || state.pinned;
-  aids.classList.toggle('shown', shown);
-  toggleOf(box).setAttribute('aria-expanded', String(shown && aids.textContent !== ''));
-  if (shown) placeAids(box, aids);
-}
-
-function showDesignerAids(boxId, text) {
-  const box = document.getElementById(boxId);
-  aidsOf(box).textContent = text;
-  toggleOf(box).hidden = text === '';
-  updateAids(box);
+function updateAids(aids) {
+  const shown = aids.focused || aids.hovered || aids.pinned;
+  aids.panel.classList.toggle('shown', shown);
+  aids.toggle.setAttribute('aria-expanded', String(shown && aids.panel.textContent !== ''));
+  if (shown) placeAids(aids);
 }
 
 for (const box of document.querySelectorAll('.box-c')) {
-  const state = {hovered: false, focused: false, pinned: false};
-  aidsState.set(box, state);
-  const set = (key, value) => { state[key] = value; updateAids(box); };
+  const aids = {box, panel: document.getElementById(box.getAttribute('aria-describedby')),
+                toggle: box.parentElement.querySelector('.aids-toggle'), hovered: false, focused: false, pinned: false};
+  aidsOf.set(box, aids);
+  const set = (key, value) => {
+    aids[key] = value;
+    updateAids(aids);
+  };
   box.addEventListener('mouseenter', () => set('hovered', true));
   box.addEventListener('mouseleave', () => set('hovered', false));
   box.addEventListener('focus', () => set('focused', true));
   box.addEventListener('blur', () => set('focused', false));
-  toggleOf(box).addEventListener('click', () => set('pinned', !state.pinned));
+  aids.toggle.addEventListener('click', () => set('pinned', !aids.pinned));
 }
-wide.addEventListener('change', () => aidsState.forEach((_, box) => updateAids(box)));
+wide.addEventListener('change', () => aidsOf.forEach(updateAids));
 
-const ready = createOhmcalc({page: {showReport, showDesignerAids}}).then(module => {
-  module.ccall('ohmcalc_start', null, [], []);
-  return module;
+// What the module calls. Boxes go by number, as the module numbers them.
+const boxes = [];
+const page = {
+  registerBox(number, id) { boxes[number] = document.getElementById(id); },
+  boxText(number) { return boxes[number].value; },
+  setBoxText(number, text) {
+    if (boxes[number].value !== text) boxes[number].value = text;
+  },
+  showDesignerAids(number, text) {
+    const aids = aidsOf.get(boxes[number]);
+    if (aids.panel.textContent === text) return;
+    aids.panel.textContent = text;
+    aids.toggle.hidden = text === '';
+    updateAids(aids);
+  },
+  showReport,
+};
+
+// The code compiles in the background; clicks that come first wait for it.
+// Meanwhile Intl loads the locale data that the module's first look at the
+// decimal separator needs.
+let module = null;
+const ready = createOhmcalc({page}).then((loaded) => {
+  loaded.ccall('ohmcalc_start', null, [], []);
+  module = loaded;
 });
+new Intl.NumberFormat(navigator.language);
+const whenReady = (call) => (module ? call() : ready.then(call));
 
+// Each control's name, once, in the module's memory.
+const names = new Map();
+function nameOf(control) {
+  if (!names.has(control)) {
+    const size = module.lengthBytesUTF8(control.id) + 1;
+    names.set(control, module._malloc(size));
+    module.stringToUTF8(control.id, names.get(control), size);
+  }
+  return names.get(control);
+}
 for (const button of document.querySelectorAll('.form .button')) {
-  button.addEventListener('click', () => {
-    ready.then(module => module.ccall('ohmcalc_click', null, ['string'], [button.id]));
-  });
+  button.addEventListener('click', () => whenReady(() => module._ohmcalc_click(nameOf(button))));
 }
 for (const box of document.querySelectorAll('.box')) {
-  box.addEventListener('input', () => {
-    ready.then(module => module.ccall('ohmcalc_box_changed', null, ['string'], [box.id]));
-  });
+  box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(nameOf(box))));
 }
-ready.then(() => document.documentElement.classList.add('ready'));
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// The service worker's own downloads wait until the page works.
+ready.then(() => {
+  performance.mark('ohmcalc-ready');
+  document.documentElement.classList.add('ready');
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+});

@@ -34,8 +34,11 @@ EM_JS(void, ShowReport, (const char* text, const char* culprit), {
 
 extern "C" {
 
-// Reads the browser's decimal separator, once.
-EMSCRIPTEN_KEEPALIVE void ohmcalc_start() { Locale() = ohmcalc::SystemNumberLocale(); }
+// Reads the browser's decimal separator, once, and meets the page's boxes.
+EMSCRIPTEN_KEEPALIVE void ohmcalc_start() {
+  Locale() = ohmcalc::SystemNumberLocale();
+  Boxes();
+}
 
 // A click on the button named `button`; the operator buttons do nothing.
 EMSCRIPTEN_KEEPALIVE void ohmcalc_click(const char* button) {

@@ -8,7 +8,8 @@ namespace ohmcalc {
 // box that changes here refreshes the designer aids that read it.
 class PageBoxes : public FieldStore {
  public:
-  explicit PageBoxes(const NumberLocale& locale) : locale_(locale) {}
+  // Tells the page which box is which number.
+  explicit PageBoxes(const NumberLocale& locale);
   std::string Get(int box) const override;
   void Set(int box, std::string_view text) override;
 

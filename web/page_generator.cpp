@@ -161,6 +161,9 @@ std::string IndexHtml() {
          "<link rel=\"icon\" href=\"icons/icon.svg\" type=\"image/svg+xml\">\n"
          "<link rel=\"apple-touch-icon\" href=\"icons/apple-touch-icon.png\">\n"
          "<link rel=\"stylesheet\" href=\"style.css\">\n<link rel=\"stylesheet\" href=\"form.css\">\n"
+         // The module and its code are fetched while the page is parsed.
+         "<link rel=\"modulepreload\" href=\"ohmcalc.js\">\n"
+         "<link rel=\"preload\" href=\"ohmcalc.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
          "<script type=\"module\" src=\"app.js\"></script>\n</head>\n<body>\n"
          "<main class=\"form\" id=\"Form1\">\n" + FormHtml() + "</main>\n"
          "<dialog id=\"report\" aria-labelledby=\"report-title\" aria-describedby=\"report-text\">\n"
