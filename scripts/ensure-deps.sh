@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those that are missing.
-# Usage: scripts/ensure-deps.sh [run|test|package]
-#   test adds what the tests need (the Windows build and Wine among them),
-#   package what building the .deb needs.
+# Usage: scripts/ensure-deps.sh [run|test|package|web]
+#   test adds what the tests need (the Windows build and Wine, the web
+#   edition and Chromium among them), package what building the .deb needs,
+#   web what building and serving the web edition needs.
 set -euo pipefail
 
 packaging=(dpkg-dev file lintian)
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-noto-cjk)
-if [[ ${1:-run} == test ]]; then
+web=(emscripten python3)
+if [[ ${1:-run} == web ]]; then
+  packages=(cmake make "${web[@]}")
+elif [[ ${1:-run} == test ]]; then
   packages+=(libgtest-dev googletest libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
              desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix
-             wine wine64 fonts-wine fonts-arphic-uming wixl msitools "${packaging[@]}")
+             wine wine64 fonts-wine fonts-arphic-uming wixl msitools "${web[@]}" chromium "${packaging[@]}")
 elif [[ ${1:-run} == package ]]; then
   packages+=("${packaging[@]}")
+fi
+
+# Node.js and npm: Debian's, unless the machine already has a node and npm
+# of its own (their packages would conflict).
+if [[ ${1:-run} == test || ${1:-run} == web ]]; then
+  command -v node >/dev/null || packages+=(nodejs)
+  [[ ${1:-run} == web ]] || command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()
@@ -38,5 +49,13 @@ if [[ ${1:-run} == test ]]; then
   if ((${#wanted[@]})); then
     for name in "${wanted[@]}"; do as_root sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen; done
     as_root locale-gen >/dev/null
+  fi
+fi
+
+# The browser tests' one npm package, pinned by its lock file.
+if [[ ${1:-run} == test ]]; then
+  tests=$(cd "$(dirname "$0")/../tests/web" && pwd)
+  if [[ ! -f $tests/node_modules/.package-lock.json || $tests/package-lock.json -nt $tests/node_modules/.package-lock.json ]]; then
+    (cd "$tests" && npm ci --no-audit --no-fund --loglevel=error)
   fi
 fi

@@ -1,0 +1,109 @@
+// Measures the web edition in headless Chromium: what a first visit
+// transfers (as gzip), the time from navigation to the first row computed,
+// cold and warm, interleaved with a bare page of the same controls and no
+// WebAssembly, and the time of one row through the JS-WebAssembly bridge.
+// Usage (from scripts/bench-web): node bench/web/bench.mjs ROUNDS
+import {cpSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {gzipSync} from 'node:zlib';
+
+import {launchChromium, openPage, serveSite, siteDir} from '../../tests/web/harness.mjs';
+
+const rounds = Number(process.argv[2] ?? 15);
+const median = (values) => {
+  const sorted = [...values].sort((x, y) => x - y);
+  const middle = Math.floor(sorted.length / 2);
+  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+
+// The bare page: the site's page and styles, the bare script, nothing else.
+const bareDir = mkdtempSync(join(tmpdir(), 'ohmcalc-bare-'));
+for (const file of ['index.html', 'style.css', 'form.css']) cpSync(join(siteDir, file), join(bareDir, file));
+writeFileSync(join(bareDir, 'app.js'), readFileSync(new URL('bare_app.js', import.meta.url)));
+
+// Set before the page's own scripts: fills row 2 once the page is parsed,
+// presses 等于 and notes when box C has the result.
+const firstRow = () => {
+  window.firstRowAt = new Promise((resolve) => {
+    document.addEventListener('DOMContentLoaded', () => {
+      const [a, b, c] = ['Text4', 'Text5', 'Text6'].map((id) => document.getElementById(id));
+      a.value = '10';
+      b.value = '4';
+      document.getElementById('Command5').click();
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => (c.value ? resolve(performance.now()) : channel.port2.postMessage(0));
+      channel.port2.postMessage(0);
+    });
+  });
+};
+
+const ours = await serveSite(siteDir);
+const bare = await serveSite(bareDir);
+const browser = await launchChromium();
+try {
+  // What a first visit transfers: every file asked for, the service
+  // worker's own fetches included, as a host that sends gzip would send it.
+  {
+    const context = await browser.newContext();
+    const page = await openPage(context, ours.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForTimeout(500);
+    const sizes = ours.requests.filter((path) => !path.includes('/icons/')).map((path) => {
+      const file = join(siteDir, path.replace('/ohmcalc/', '') || 'index.html');
+      const body = readFileSync(statSync(file).isDirectory() ? join(file, 'index.html') : file);
+      return [path, gzipSync(body, {level: 9}).length];
+    });
+    const total = sizes.reduce((sum, [, size]) => sum + size, 0);
+    const once = new Map(sizes);
+    const pageOnly = [...once.values()].reduce((sum, size) => sum + size, 0);
+    console.log(`first visit: ${sizes.length} requests, ${(total / 1024).toFixed(1)} KiB gzip ` +
+                `(${(pageOnly / 1024).toFixed(1)} KiB counting each file once), icons aside`);
+    console.log(`ohmcalc.wasm: ${statSync(join(siteDir, 'ohmcalc.wasm')).size} bytes, ` +
+                `${gzipSync(readFileSync(join(siteDir, 'ohmcalc.wasm')), {level: 9}).length} gzip`);
+
+    // One row through the bridge: a click on 等于, the module reading both
+    // boxes, computing and writing box C (and rebuilding its aids).
+    await page.fill('#Text4', '10');
+    await page.fill('#Text5', '3');
+    const perRow = await page.evaluate(async (count) => {
+      const equals = document.getElementById('Command5');
+      for (let i = 0; i < count; ++i) equals.click();  // until the engine has optimised the code
+      await new Promise((resolve) => setTimeout(resolve));
+      const start = performance.now();
+      for (let i = 0; i < count; ++i) equals.click();
+      await new Promise((resolve) => setTimeout(resolve));
+      return (performance.now() - start) / count * 1000;
+    }, 20000);
+    console.log(`one row through the bridge: ${perRow.toFixed(2)} µs (20000 clicks on 等于, after 20000 to warm up)`);
+    await context.close();
+  }
+
+  // Navigation to first row, interleaved: cold (a new profile each time) and
+  // warm (the same context again, served by the service worker).
+  const times = {ours: {cold: [], warm: []}, bare: {cold: [], warm: []}};
+  for (let round = 0; round <= rounds; ++round) {
+    for (const [name, site] of [['ours', ours], ['bare', bare]]) {
+      const context = await browser.newContext();
+      await context.addInitScript(firstRow);
+      const page = await context.newPage();
+      for (const kind of ['cold', 'warm']) {
+        await page.goto(site.url);
+        const at = await page.evaluate(() => window.firstRowAt);
+        if (name === 'ours' && kind === 'cold') await page.evaluate(() => navigator.serviceWorker.ready);
+        if (round > 0) times[name][kind].push(at);  // round 0 warms the browser up
+      }
+      await context.close();
+    }
+  }
+  for (const kind of ['cold', 'warm']) {
+    const [o, b] = [median(times.ours[kind]), median(times.bare[kind])];
+    console.log(`${kind}: navigation to first row ${o.toFixed(1)} ms, bare page ${b.toFixed(1)} ms ` +
+                `(${(o / b).toFixed(2)}×), medians of ${rounds} interleaved rounds`);
+  }
+} finally {
+  await browser.close();
+  await ours.close();
+  await bare.close();
+  rmSync(bareDir, {recursive: true, force: true});
+}
