@@ -12,16 +12,20 @@ let culprit = null;
 function showReport(text, culpritId) {
   document.getElementById('report-text').textContent = text;
   culprit = culpritId ? document.getElementById(culpritId) : null;
-  // The dialog gives the focus back to what had it, whichever way it closes.
-  culprit?.focus();
   reportDialog.showModal();
   document.getElementById('report-ok').focus();
 }
-reportDialog.addEventListener('close', () => culprit?.select());
+reportDialog.addEventListener('close', () => {
+  // After the dialog has given the focus back to the button that was pressed.
+  setTimeout(() => {
+    culprit?.focus();
+    culprit?.select();
+  });
+});
 
 // Designer aids: on wide screens beside the result box while the pointer
-// rests on it or it has the focus; on phones under the row, opened by a tap
-// on the box or on its button.
+// rests on it (or on them) or the box has the focus, until Escape; on phones
+// under the row, opened by a tap on the box or on its button.
 const aidsOf = new Map();  // result box -> {box, panel, toggle, hovered, focused, pinned}
 
 function placeAids({box, panel}) {
@@ -51,10 +55,22 @@ for (const box of document.querySelectorAll('.box-c')) {
     aids[key] = value;
     updateAids(aids);
   };
-  box.addEventListener('mouseenter', () => set('hovered', true));
-  box.addEventListener('mouseleave', () => set('hovered', false));
+  // The pointer may cross the gap between box and aids to read them.
+  let leaving = 0;
+  for (const element of [box, aids.panel]) {
+    element.addEventListener('mouseenter', () => {
+      clearTimeout(leaving);
+      set('hovered', true);
+    });
+    element.addEventListener('mouseleave', () => (leaving = setTimeout(() => set('hovered', false), 150)));
+  }
   box.addEventListener('focus', () => set('focused', true));
   box.addEventListener('blur', () => set('focused', false));
+  box.addEventListener('keydown', (event) => {
+    if (event.key !== 'Escape') return;
+    aids.hovered = aids.focused = aids.pinned = false;
+    updateAids(aids);
+  });
   aids.toggle.addEventListener('click', () => set('pinned', !aids.pinned));
 }
 wide.addEventListener('change', () => aidsOf.forEach(updateAids));

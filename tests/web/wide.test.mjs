@@ -98,6 +98,7 @@ test('each error is reported modally, every box is kept and the culprit has the 
     await page.keyboard.press(index % 2 ? 'Escape' : 'Enter');
     await dialog.waitFor({state: 'hidden'});
     assert.deepEqual(await boxTexts(), before, `${row}: every box as it was`);
+    await page.waitForFunction((id) => document.activeElement.id === id, culprit, {timeout: 2000}).catch(() => {});
     const focus = await page.evaluate(() => {
       const box = document.activeElement;
       return [box.id, box.selectionStart, box.selectionEnd, box.value.length];
@@ -127,7 +128,7 @@ test('a German browser reads and writes decimal commas', async () => {
   await german.close();
 });
 
-test('the designer aids show on hover and on focus, beside the result box', async () => {
+test('the designer aids show on hover and on focus, beside the result box, until Escape', async () => {
   await runRow(page, 3, '10', '20m');
   const aids = page.locator('#aids-Text9');
   assert.equal(await page.getAttribute('#Text9', 'aria-describedby'), 'aids-Text9');
@@ -139,7 +140,15 @@ test('the designer aids show on hover and on focus, beside the result box', asyn
   assert.match(text, /E24 两只串联 470 Ω \+ 30 Ω = 500 Ω 0 %/);
   const [box, shown] = [await page.locator('#Text9').boundingBox(), await aids.boundingBox()];
   assert.ok(shown.y >= box.y + box.height || shown.y + shown.height <= box.y, 'the box stays uncovered');
+  await page.mouse.move(shown.x + 20, shown.y + 20, {steps: 4});
+  await page.waitForTimeout(300);
+  assert.equal(await aids.isVisible(), true, 'the pointer can rest on the aids to read them');
   await page.mouse.move(0, 0);
+  await aids.waitFor({state: 'hidden'});
+  await page.focus('#Text8');
+  await page.keyboard.press('Tab');
+  await aids.waitFor({state: 'visible'});
+  await page.keyboard.press('Escape');
   await aids.waitFor({state: 'hidden'});
   await page.focus('#Text8');
   await page.keyboard.press('Tab');
