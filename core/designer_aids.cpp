@@ -162,6 +162,7 @@ void AppendE24Step(std::string& out, const PreferredValue& part, const CalcRow& 
 // that comes strictly nearer than the single part `single`.
 void AppendPairLines(std::string& out, const DecimalNumber& ohms, const PreferredValue& single,
                      const NumberLocale& locale) {
+  if (!WithinPairReach(ohms)) return;
   for (const PairLine& line : kPairLines) {
     PartPair pair = NearestE24Pair(line.connection, ohms);
     if (!(std::fabs(pair.deviation_percent) < std::fabs(single.deviation_percent))) continue;

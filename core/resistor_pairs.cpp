@@ -17,6 +17,8 @@ namespace {
 constexpr int kDecades = 7;                          // 1 Ω … 9.1 MΩ, then 10 MΩ
 constexpr std::size_t kParts = kDecades * 24 + 1;
 using PartTable = std::array<double, kParts>;
+constexpr std::int64_t kLowestReachPower = -2;
+constexpr std::int64_t kHighestReachPower = 8;
 
 const PartTable& Parts() {
   static const PartTable parts = [] {
@@ -63,6 +65,10 @@ DecimalNumber Ohms(double tenths) {
 }
 
 }  // namespace
+
+bool WithinPairReach(const DecimalNumber& target) {
+  return !target.IsZero() && target.LeadingPower() >= kLowestReachPower && target.LeadingPower() <= kHighestReachPower;
+}
 
 PartPair NearestE24Pair(Connection connection, const DecimalNumber& target) {
   DecimalNumber target_tenths = target;

@@ -18,7 +18,12 @@ struct PartPair {
   bool exact;
 };
 
-// The best pair for `target` (> 0). Of pairs equally near it: two equal
+// Whether two stocked parts could come near `target` at all: from 0.01 Ω to
+// 999 MΩ, a decade and more beyond the 0.5 Ω to 20 MΩ they make. Outside it
+// any single standard value is nearer.
+bool WithinPairReach(const DecimalNumber& target);
+
+// The best pair for `target` (> 0, within reach). Of pairs equally near it: two equal
 // parts (one line on the parts list), then the main part nearest the
 // target, then the larger combined resistance (the less current).
 PartPair NearestE24Pair(Connection connection, const DecimalNumber& target);

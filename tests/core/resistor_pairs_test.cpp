@@ -80,9 +80,13 @@ TEST(ResistorPairs, ShownOnlyWhenNearerThanTheNearestSinglePart) {
             (Lines{"E24 两只串联 620 Ω + 47 Ω = 667 Ω +0,03 %", "E24 两只并联 1 kΩ ∥ 2 kΩ = 666,7 Ω −0,02 %"}));
   EXPECT_EQ(PairLines("0.7"), (Lines{"E24 两只并联 1.3 Ω ∥ 1.5 Ω = 696.4 mΩ −0.51 %"}))
       << "below 1 Ω only parts in parallel reach";
-  for (const char* no_pair_helps : {"4700", "0.3", "25E6", "3E7", "1E12"}) {
+  for (const char* no_pair_helps : {"4700", "0.3", "25E6", "3E7", "1E12", "1E-320", "1.5E+308"}) {
     EXPECT_EQ(PairLines(no_pair_helps), Lines{}) << no_pair_helps;
   }
+  RecordingFieldStore boxes;
+  boxes.Type(9, "1.5E+308");
+  EXPECT_NE(DesignerAids(kCalcRows[2], boxes).find("E24 1.5E+308 Ω 0 %"), std::string::npos)
+      << "the series lines stay at the top of the double range";
 }
 
 }  // namespace
