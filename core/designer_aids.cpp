@@ -36,8 +36,7 @@ struct PairLine {
   std::string_view joint;
 };
 constexpr std::array<PairLine, 2> kPairLines = {{
-    {Connection::kSeries, "E24 两只串联 ", " + "},
-    {Connection::kParallel, "E24 两只并联 ", " \u2225 "},  // ∥
+    {Connection::kSeries, "E24 两只串联 ", " + "}, {Connection::kParallel, "E24 两只并联 ", " \u2225 "},  // ∥
 }};
 
 std::string_view UnitOf(Quantity quantity) {
@@ -55,9 +54,7 @@ std::string_view UnitOf(Quantity quantity) {
 }
 
 // The magnitude of a deviation as shown, without its sign: "6.0", "0.20".
-std::string ShownMagnitude(double percent, int decimals) {
-  return FixedAscii(std::fabs(percent), decimals);
-}
+std::string ShownMagnitude(double percent, int decimals) { return FixedAscii(std::fabs(percent), decimals); }
 
 // Equal-length digit strings with the same number of decimals compare as numbers.
 bool ShownSmaller(const std::string& left, const std::string& right) {

@@ -14,7 +14,7 @@ namespace {
 
 // Parts in tenths of an ohm, so every sum is an exact integer and every
 // product of two parts an exact double.
-constexpr int kDecades = 7;                          // 1 Ω … 9.1 MΩ, then 10 MΩ
+constexpr int kDecades = 7;  // 1 Ω … 9.1 MΩ, then 10 MΩ
 constexpr std::size_t kParts = kDecades * 24 + 1;
 using PartTable = std::array<double, kParts>;
 constexpr std::int64_t kLowestReachPower = -2;
@@ -103,8 +103,7 @@ PartPair NearestE24Pair(Connection connection, const DecimalNumber& target) {
   }
 
   double deviation = (best->combined - t) / t * 100.0;
-  return {Ohms(parts[best->main]), Ohms(parts[best->partner]), Ohms(best->combined), deviation,
-          best->combined == t};
+  return {Ohms(parts[best->main]), Ohms(parts[best->partner]), Ohms(best->combined), deviation, best->combined == t};
 }
 
 }  // namespace ohmcalc

@@ -28,11 +28,20 @@ std::string Escaped(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -98,8 +107,8 @@ std::string AidsId(const ControlSpec& box) { return std::string("aids-") + box.n
 std::string ControlHtml(const ControlSpec& entry) {
   const std::string id = entry.name;
   const std::string part = RolePart(entry);
-  const std::string common = "id=\"" + id + "\" tabindex=\"" + std::to_string(TabPosition(entry)) +
-                             "\" aria-label=\"" + Escaped(AccessibleName(entry)) + "\"";
+  const std::string common = "id=\"" + id + "\" tabindex=\"" + std::to_string(TabPosition(entry)) + "\" aria-label=\"" +
+                             Escaped(AccessibleName(entry)) + "\"";
   if (entry.kind == ControlKind::kButton) {
     return "<button type=\"button\" class=\"button " + part + "\" " + common + ">" + Escaped(entry.caption) +
            "</button>";
@@ -113,8 +122,10 @@ std::string ControlHtml(const ControlSpec& entry) {
     html += " aria-describedby=\"" + AidsId(entry) + "\">";
     // The aids: a popup on wide screens, a panel under the row on phones,
     // opened there by a tap on the box or on this button.
-    html += "<button type=\"button\" class=\"aids-toggle\" tabindex=\"-1\" hidden aria-expanded=\"false\" aria-controls=\"" +
-            AidsId(entry) + "\" aria-label=\"" + Escaped(kDesignerAidsName) + "\">i</button>";
+    html +=
+        "<button type=\"button\" class=\"aids-toggle\" tabindex=\"-1\" hidden aria-expanded=\"false\" "
+        "aria-controls=\"" +
+        AidsId(entry) + "\" aria-label=\"" + Escaped(kDesignerAidsName) + "\">i</button>";
     html += "<div class=\"aids\" id=\"" + AidsId(entry) + "\" role=\"tooltip\"></div>";
     return html;
   }
@@ -147,40 +158,62 @@ std::string FormHtml() {
   return html;
 }
 
+// The page around the form. A static host sets no headers, so the page
+// carries its own policy; the module and its code are fetched while the page
+// is parsed. @NAME@ marks what is filled in.
+constexpr std::string_view kPageTemplate = R"(<!doctype html>
+<html lang="zh-CN">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'">
+<title>@TITLE@</title>
+<meta name="theme-color" content="@THEME@">
+<link rel="manifest" href="manifest.webmanifest">
+<link rel="icon" href="icons/icon.svg" type="image/svg+xml">
+<link rel="apple-touch-icon" href="icons/apple-touch-icon.png">
+<link rel="stylesheet" href="style.css">
+<link rel="stylesheet" href="form.css">
+<link rel="modulepreload" href="ohmcalc.js">
+<link rel="preload" href="ohmcalc.wasm" as="fetch" type="application/wasm" crossorigin>
+<script type="module" src="app.js"></script>
+</head>
+<body>
+<main class="form" id="Form1">
+@FORM@</main>
+<dialog id="report" aria-labelledby="report-title" aria-describedby="report-text">
+<p class="report-title" id="report-title">@TITLE@</p>
+<div class="report-body"><span class="report-icon" aria-hidden="true">!</span><p id="report-text"></p></div>
+<form method="dialog"><button class="button" id="report-ok" autofocus>@DISMISS@</button></form>
+</dialog>
+</body>
+</html>
+)";
+
+std::string Filled(std::string_view page, const std::vector<std::pair<std::string, std::string>>& values) {
+  std::string out(page);
+  for (const auto& [name, value] : values) {
+    for (auto at = out.find(name); at != std::string::npos; at = out.find(name, at + value.size())) {
+      out.replace(at, name.size(), value);
+    }
+  }
+  return out;
+}
+
 std::string IndexHtml() {
-  const std::string title = Escaped(kFormTitle);
-  return "<!doctype html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-         // A static host sets no headers, so the page carries its own policy.
-         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'self'; script-src 'self' "
-         "'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; "
-         "worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'\">\n"
-         "<title>" + title + "</title>\n"
-         "<meta name=\"theme-color\" content=\"" + kThemeColour + "\">\n"
-         "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-         "<link rel=\"icon\" href=\"icons/icon.svg\" type=\"image/svg+xml\">\n"
-         "<link rel=\"apple-touch-icon\" href=\"icons/apple-touch-icon.png\">\n"
-         "<link rel=\"stylesheet\" href=\"style.css\">\n<link rel=\"stylesheet\" href=\"form.css\">\n"
-         // The module and its code are fetched while the page is parsed.
-         "<link rel=\"modulepreload\" href=\"ohmcalc.js\">\n"
-         "<link rel=\"preload\" href=\"ohmcalc.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
-         "<script type=\"module\" src=\"app.js\"></script>\n</head>\n<body>\n"
-         "<main class=\"form\" id=\"Form1\">\n" + FormHtml() + "</main>\n"
-         "<dialog id=\"report\" aria-labelledby=\"report-title\" aria-describedby=\"report-text\">\n"
-         "<p class=\"report-title\" id=\"report-title\">" + title + "</p>\n"
-         "<div class=\"report-body\"><span class=\"report-icon\" aria-hidden=\"true\">!</span>"
-         "<p id=\"report-text\"></p></div>\n"
-         "<form method=\"dialog\"><button class=\"button\" id=\"report-ok\" autofocus>" +
-         Escaped(kReportDismissCaption) + "</button></form>\n</dialog>\n</body>\n</html>\n";
+  return Filled(kPageTemplate, {{"@TITLE@", Escaped(kFormTitle)},
+                                {"@THEME@", kThemeColour},
+                                {"@DISMISS@", Escaped(kReportDismissCaption)},
+                                {"@FORM@", FormHtml()}});
 }
 
 std::string FormCss() {
-  std::string css = "@media (min-width: " + std::to_string(kWideMinWidthPx) + "px) {\n.form { width: " +
-                    Px(kClientWidthTwips) + "; height: " + Px(kClientHeightTwips) + "; }\n";
+  std::string css = "@media (min-width: " + std::to_string(kWideMinWidthPx) +
+                    "px) {\n.form { width: " + Px(kClientWidthTwips) + "; height: " + Px(kClientHeightTwips) + "; }\n";
   for (const ControlSpec& entry : kFormControls) {
     const TwipRect& r = entry.rect;
-    css += "#" + std::string(entry.name) + " { left: " + Px(r.left) + "; top: " + Px(r.top) + "; width: " +
-           Px(r.width) + "; height: " + Px(r.height) + "; }\n";
+    css += "#" + std::string(entry.name) + " { left: " + Px(r.left) + "; top: " + Px(r.top) +
+           "; width: " + Px(r.width) + "; height: " + Px(r.height) + "; }\n";
   }
   return css + "}\n";
 }
@@ -201,28 +234,29 @@ std::string Manifest() {
 // The table the page was made from, for the tests to hold the page against,
 // and the sample rows the screenshots show.
 std::string ControlsJson() {
-  std::string json = "{\"title\": " + JsonString(kFormTitle) + ", \"clientWidth\": " +
-                     std::to_string(TwipsToPixels(kClientWidthTwips)) + ", \"controls\": [\n";
+  std::string json = "{\"title\": " + JsonString(kFormTitle) +
+                     ", \"clientWidth\": " + std::to_string(TwipsToPixels(kClientWidthTwips)) + ", \"controls\": [\n";
   for (const ControlSpec& entry : kFormControls) {
     const TwipRect& r = entry.rect;
     const char* kinds[] = {"textbox", "button", "label", "bar"};
     json += std::string(&entry == kFormControls.data() ? "" : ",\n") + "{\"name\": " + JsonString(entry.name) +
             ", \"kind\": \"" + kinds[static_cast<int>(entry.kind)] + "\", \"row\": " + std::to_string(entry.row) +
             ", \"caption\": " + JsonString(entry.caption) + ", \"left\": " + std::to_string(TwipsToPixels(r.left)) +
-            ", \"top\": " + std::to_string(TwipsToPixels(r.top)) + ", \"width\": " +
-            std::to_string(TwipsToPixels(r.width)) + ", \"height\": " + std::to_string(TwipsToPixels(r.height));
+            ", \"top\": " + std::to_string(TwipsToPixels(r.top)) +
+            ", \"width\": " + std::to_string(TwipsToPixels(r.width)) +
+            ", \"height\": " + std::to_string(TwipsToPixels(r.height));
     if (Focusable(entry)) {
-      json += ", \"tab\": " + std::to_string(TabPosition(entry)) + ", \"accessibleName\": " +
-              JsonString(AccessibleName(entry)) + ", \"part\": \"" + RolePart(entry) + "\"";
+      json += ", \"tab\": " + std::to_string(TabPosition(entry)) +
+              ", \"accessibleName\": " + JsonString(AccessibleName(entry)) + ", \"part\": \"" + RolePart(entry) + "\"";
     }
     json += "}";
   }
   json += "\n], \"samples\": [\n";
   for (const SampleRow& sample : kSampleRows) {
-    json += std::string(&sample == kSampleRows.data() ? "" : ",\n") + "{\"a\": " +
-            JsonString(BoxControl(sample.a).name) + ", \"b\": " + JsonString(BoxControl(sample.a + 1).name) +
-            ", \"aText\": " + JsonString(sample.a_text) + ", \"bText\": " + JsonString(sample.b_text) +
-            ", \"equals\": " + JsonString(sample.equals) + "}";
+    json += std::string(&sample == kSampleRows.data() ? "" : ",\n") +
+            "{\"a\": " + JsonString(BoxControl(sample.a).name) +
+            ", \"b\": " + JsonString(BoxControl(sample.a + 1).name) + ", \"aText\": " + JsonString(sample.a_text) +
+            ", \"bText\": " + JsonString(sample.b_text) + ", \"equals\": " + JsonString(sample.equals) + "}";
   }
   return json + "\n]}\n";
 }

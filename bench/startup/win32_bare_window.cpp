@@ -39,8 +39,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   window_class.lpszClassName = L"bare window";
   RegisterClassExW(&window_class);
   HWND window =
-      CreateWindowExW(0, L"bare window", Wide(ohmcalc::kFormTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                      ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
+      CreateWindowExW(0, L"bare window", Wide(ohmcalc::kFormTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
                       ohmcalc::TwipsToPixels(ohmcalc::kClientHeightTwips), nullptr, nullptr, instance, nullptr);
   LOGFONTW font{};
   font.lfCharSet = GB2312_CHARSET;
@@ -54,9 +54,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const wchar_t* name = entry.kind == ohmcalc::ControlKind::kTextBox  ? L"EDIT"
                           : entry.kind == ohmcalc::ControlKind::kButton ? L"BUTTON"
                                                                         : L"STATIC";
-    HWND control = CreateWindowExW(0, name, Wide(entry.caption).c_str(), WS_CHILD | WS_VISIBLE, ohmcalc::TwipsToPixels(entry.rect.left),
-                                   ohmcalc::TwipsToPixels(entry.rect.top), ohmcalc::TwipsToPixels(entry.rect.width),
-                                   ohmcalc::TwipsToPixels(entry.rect.height), window, nullptr, instance, nullptr);
+    HWND control = CreateWindowExW(0, name, Wide(entry.caption).c_str(), WS_CHILD | WS_VISIBLE,
+                                   ohmcalc::TwipsToPixels(entry.rect.left), ohmcalc::TwipsToPixels(entry.rect.top),
+                                   ohmcalc::TwipsToPixels(entry.rect.width), ohmcalc::TwipsToPixels(entry.rect.height),
+                                   window, nullptr, instance, nullptr);
     const bool box = entry.kind == ohmcalc::ControlKind::kTextBox;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(box ? box_font : interface_font), FALSE);
   }

@@ -85,8 +85,8 @@ std::vector<InstalledApp> InstalledApps() {
         continue;
       }
       wchar_t name[256];
-      for (DWORD i = 0, length = 256; RegEnumKeyExW(uninstall, i, name, &length, nullptr, nullptr, nullptr,
-                                                    nullptr) == ERROR_SUCCESS;
+      for (DWORD i = 0, length = 256;
+           RegEnumKeyExW(uninstall, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
            ++i, length = 256) {
         HKEY entry = nullptr;
         if (RegOpenKeyExW(uninstall, name, 0, KEY_READ | view, &entry) != ERROR_SUCCESS) continue;
