@@ -94,14 +94,11 @@ const page = {
 };
 
 // The code compiles in the background; clicks that come first wait for it.
-// Meanwhile Intl loads the locale data that the module's first look at the
-// decimal separator needs.
 let module = null;
 const ready = createOhmcalc({page}).then((loaded) => {
   loaded.ccall('ohmcalc_start', null, [], []);
   module = loaded;
 });
-new Intl.NumberFormat(navigator.language);
 const whenReady = (call) => (module ? call() : ready.then(call));
 
 // Each control's name, once, in the module's memory.

@@ -17,9 +17,12 @@ const median = (values) => {
   return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
 
-// The bare page: the site's page and styles, the bare script, nothing else.
+// The bare page: the site's page and styles, without what loads the module,
+// and the bare script; nothing else.
 const bareDir = mkdtempSync(join(tmpdir(), 'ohmcalc-bare-'));
-for (const file of ['index.html', 'style.css', 'form.css']) cpSync(join(siteDir, file), join(bareDir, file));
+for (const file of ['style.css', 'form.css']) cpSync(join(siteDir, file), join(bareDir, file));
+writeFileSync(join(bareDir, 'index.html'),
+              readFileSync(join(siteDir, 'index.html'), 'utf8').replace(/<link rel="(module)?preload"[^>]*>\n/g, ''));
 writeFileSync(join(bareDir, 'app.js'), readFileSync(new URL('bare_app.js', import.meta.url)));
 
 // Set before the page's own scripts: fills row 2 once the page is parsed,
