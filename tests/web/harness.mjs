@@ -8,7 +8,6 @@ import {chromium} from 'playwright-core';
 
 export const siteDir = process.env.OHMCALC_WEB_SITE ?? 'build/web/site';
 export const description = JSON.parse(readFileSync(process.env.OHMCALC_WEB_CONTROLS ?? 'build/web/controls.json', 'utf8'));
-export const control = (name) => description.controls.find((entry) => entry.name === name);
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
