@@ -3,11 +3,9 @@
 // same description as the desktop windows.
 #include <emscripten.h>
 
-#include <algorithm>
-#include <string_view>
-
 #include "platform/number_locale.h"
 #include "web/page_boxes.h"
+#include "window/click_routes.h"
 #include "window/control_names.h"
 #include "window/report_wording.h"
 #include "window/row_actions.h"
@@ -42,11 +40,8 @@ EMSCRIPTEN_KEEPALIVE void ohmcalc_start() {
 
 // A click on the button named `button`; the operator buttons do nothing.
 EMSCRIPTEN_KEEPALIVE void ohmcalc_click(const char* button) {
-  const auto& routes = ohmcalc::kClickRoutes;
-  auto route = std::find_if(routes.begin(), routes.end(), [button](const ohmcalc::ClickRoute& candidate) {
-    return std::string_view(candidate.button) == button;
-  });
-  if (route == routes.end()) return;
+  const ohmcalc::ClickRoute* route = ohmcalc::RouteOfButton(button);
+  if (route == nullptr) return;
   auto failure = ohmcalc::RunClickRoute(*route, Boxes(), Locale());
   if (!failure) return;
   const char* culprit = failure->culprit == 0 ? "" : ohmcalc::BoxControl(failure->culprit).name;

@@ -60,12 +60,6 @@ std::string Px(int twips) { return std::to_string(TwipsToPixels(twips)) + "px"; 
 
 const CalcRow& RowOf(const ControlSpec& entry) { return kCalcRows.at(static_cast<std::size_t>(entry.row - 1)); }
 
-const ClickRoute* RouteOf(const ControlSpec& entry) {
-  auto route = std::find_if(kClickRoutes.begin(), kClickRoutes.end(),
-                            [&entry](const ClickRoute& r) { return std::string_view(r.button) == entry.name; });
-  return route == kClickRoutes.end() ? nullptr : &*route;
-}
-
 // Which part of its row a control is, for the stacked layout: "box-a",
 // "label-c", "equals", "operator", "formula".
 std::string RolePart(const ControlSpec& entry) {
@@ -75,7 +69,7 @@ std::string RolePart(const ControlSpec& entry) {
     case ControlKind::kTextBox:
       return std::string("box-") + box_letter(BoxNumber(entry));
     case ControlKind::kButton: {
-      const ClickRoute* route = RouteOf(entry);
+      const ClickRoute* route = RouteOfButton(entry.name);
       if (route == nullptr) return "operator";
       return route->action == RowAction::kEvaluate ? "equals" : "clear";
     }

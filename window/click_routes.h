@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace ohmcalc {
 
@@ -30,5 +32,12 @@ inline constexpr std::array<ClickRoute, 14> kClickRoutes = {{
     {"Command21", 7, RowAction::kEvaluate},
     {"Command17", 7, RowAction::kClear},
 }};
+
+// The route of the button named `button`; null for the operator buttons.
+inline const ClickRoute* RouteOfButton(std::string_view button) {
+  auto route = std::find_if(kClickRoutes.begin(), kClickRoutes.end(),
+                            [button](const ClickRoute& candidate) { return candidate.button == button; });
+  return route == kClickRoutes.end() ? nullptr : &*route;
+}
 
 }  // namespace ohmcalc
