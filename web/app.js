@@ -1,7 +1,6 @@
 // The page glue: loads the WebAssembly module, passes clicks and edits to
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
-import createOhmcalc from './ohmcalc.js';
 
 const wide = window.matchMedia('(min-width: 720px)');
 const reportDialog = document.getElementById('report');
@@ -93,13 +92,24 @@ const page = {
   showReport,
 };
 
-// The code compiles in the background; clicks that come first wait for it.
+// The code compiles as it arrives, while the module's glue loads (the page
+// preloads both); clicks that come first wait for it. A module that cannot
+// load or start is said so in the page, the boxes keeping their text.
 let module = null;
-const ready = createOhmcalc({page}).then((loaded) => {
+const compiled = Promise.resolve().then(() => WebAssembly.compileStreaming(fetch('ohmcalc.wasm')).catch(
+  () => fetch('ohmcalc.wasm').then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes))));
+const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
+  let instantiated;
+  const created = createOhmcalc({page, instantiateWasm(imports, receive) {
+    instantiated = compiled.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
+    return {};
+  }});
+  return Promise.all([created, instantiated]);
+}).then(([loaded]) => {
   loaded.ccall('ohmcalc_start', null, [], []);
   module = loaded;
 });
-const whenReady = (call) => (module ? call() : ready.then(call));
+const whenReady = (call) => (module ? call() : ready.then(call, () => {}));
 
 // Each control's name, once, in the module's memory.
 const names = new Map();
@@ -123,4 +133,6 @@ ready.then(() => {
   performance.mark('ohmcalc-ready');
   document.documentElement.classList.add('ready');
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+}, () => {
+  document.getElementById('load-failure').hidden = false;
 });
