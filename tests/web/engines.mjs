@@ -32,6 +32,7 @@ function pageTab(page, close) {
     },
     press: (key) => page.keyboard.press(key),
     close,
+    page,
   };
 }
 

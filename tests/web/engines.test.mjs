@@ -111,6 +111,27 @@ test('a megabyte pasted into a box is kept whole (WebKit keeps its first 512 Ki)
                engineName === 'webkit' ? 512 * 1024 : 1024 * 1024);
 });
 
+test('in Windows high contrast the red bars, the focus ring and the dialog stay visible', {
+  skip: engineName !== 'chromium' && 'only Chromium emulates forced colours',
+}, async () => {
+  await tab.page.emulateMedia({forcedColors: 'active'});
+  await runRow(tab, 2, '1', '0');
+  const seen = await tab.run(() => {
+    const style = (id) => getComputedStyle(document.getElementById(id));
+    const canvas = getComputedStyle(document.body).backgroundColor;
+    const report = style('report');
+    const dialog = report.borderStyle === 'solid' && report.borderColor !== canvas;
+    document.getElementById('report').close();
+    document.getElementById('Text1').focus();
+    const ring = style('Text1');
+    return {bar: style('Label18').backgroundColor !== canvas,
+            ring: ring.outlineStyle === 'solid' && parseFloat(ring.outlineWidth) >= 2 && ring.outlineColor !== canvas,
+            dialog};
+  });
+  await tab.page.emulateMedia({forcedColors: 'none'});
+  assert.deepEqual(seen, {bar: true, ring: true, dialog: true});
+});
+
 test('nothing went to the console as an error', async () => {
   assert.deepEqual(await tab.run(() => window.problems), []);
 });
