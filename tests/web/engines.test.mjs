@@ -45,7 +45,7 @@ async function runRow(tab, row, a, b, c) {
 }
 
 before(async () => {
-  site = await serveSite(siteDir, '/ohmcalc/', {probe: true});
+  site = await serveSite(siteDir, '/ohmcalc/', {firstScript: new URL('probe.js', import.meta.url)});
   engine = await engines[engineName]();
   tab = await engine.open();
 });
