@@ -2,15 +2,19 @@
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
 
-const wide = window.matchMedia('(min-width: 720px)');
+// The page names its wide layout's media query, and each box and routed
+// button its number; the module goes by those numbers.
+const wide = window.matchMedia(document.getElementById('Form1').dataset.wideLayout);
+const boxes = [];
+for (const box of document.querySelectorAll('.box')) boxes[Number(box.dataset.box)] = box;
 const reportDialog = document.getElementById('report');
 let culprit = null;
 
-// A report of a run-time error, modal; afterwards the box to correct has the
-// focus with its text selected.
-function showReport(text, culpritId) {
+// A report of a run-time error, modal; afterwards the box to correct (0 for
+// none) has the focus with its text selected.
+function showReport(text, culpritBox) {
   document.getElementById('report-text').textContent = text;
-  culprit = culpritId ? document.getElementById(culpritId) : null;
+  culprit = boxes[culpritBox] ?? null;
   reportDialog.showModal();
   document.getElementById('report-ok').focus();
 }
@@ -74,10 +78,8 @@ for (const box of document.querySelectorAll('.box-c')) {
 }
 wide.addEventListener('change', () => aidsOf.forEach(updateAids));
 
-// What the module calls. Boxes go by number, as the module numbers them.
-const boxes = [];
+// What the module calls.
 const page = {
-  registerBox(number, id) { boxes[number] = document.getElementById(id); },
   boxText(number) { return boxes[number].value; },
   setBoxText(number, text) {
     if (boxes[number].value !== text) boxes[number].value = text;
@@ -106,26 +108,19 @@ const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
   }});
   return Promise.all([created, instantiated]);
 }).then(([loaded]) => {
-  loaded.ccall('ohmcalc_start', null, [], []);
+  loaded._ohmcalc_start();
   module = loaded;
 });
 const whenReady = (call) => (module ? call() : ready.then(call, () => {}));
 
-// Each control's name, once, in the module's memory.
-const names = new Map();
-function nameOf(control) {
-  if (!names.has(control)) {
-    const size = module.lengthBytesUTF8(control.id) + 1;
-    names.set(control, module._malloc(size));
-    module.stringToUTF8(control.id, names.get(control), size);
-  }
-  return names.get(control);
+// The operator buttons have no route: a click there only moves the focus.
+for (const button of document.querySelectorAll('.form .button[data-route]')) {
+  const route = Number(button.dataset.route);
+  button.addEventListener('click', () => whenReady(() => module._ohmcalc_click(route)));
 }
-for (const button of document.querySelectorAll('.form .button')) {
-  button.addEventListener('click', () => whenReady(() => module._ohmcalc_click(nameOf(button))));
-}
-for (const box of document.querySelectorAll('.box')) {
-  box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(nameOf(box))));
+for (const box of boxes.slice(1)) {
+  const number = Number(box.dataset.box);
+  box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(number)));
 }
 
 // The service worker's own downloads wait until the page works.

@@ -1,19 +1,24 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "window/form_controls.h"
 
 namespace ohmcalc {
 
-// The entry called `name`; every name in the table is unique.
-const ControlSpec& ControlNamed(const char* name);
+// The entry called `name`; every name in the table is unique. Throws
+// std::out_of_range for a name the table does not hold.
+const ControlSpec& ControlNamed(std::string_view name);
 
 // The box number of a text box entry: TextN is box N.
 int BoxNumber(const ControlSpec& entry);
 
-// The text box entry of box `box` (1..21).
+// The text box entry of box `box` (1..21); std::out_of_range otherwise.
 const ControlSpec& BoxControl(int box);
+
+// How a screen reader names calculation row `row`: "第2行".
+std::string RowName(int row);
 
 // What a screen reader says for a box or button: the row, then the box's
 // quantity ("第2行 电流 A") or the button's role ("第1行 乘以", "第1行 等于").

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/number_locale.h"
+#include "window/system_number_locale.h"
 
 namespace ohmcalc {
 namespace {
@@ -23,10 +23,7 @@ EM_JS(char*, BrowserDecimalSeparator, (), {
     } catch (e) {
     }
   }
-  const size = lengthBytesUTF8(separator) + 1;
-  const text = _malloc(size);
-  stringToUTF8(separator, text, size);
-  return text;
+  return allocateUTF8(separator);
 });
 // clang-format on
 
