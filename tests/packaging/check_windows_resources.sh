@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows resource script compiles, and the result carries the version
 # block and the icon. The version 1.0.0 must read "1.00".
-# Usage: check_windows_resources.sh RC_FILE VERSION RELEASE_TEXT -DDEFINITION...
+# Usage: check_windows_resources.sh RC_FILE VERSION RELEASE_TEXT [-DDEFINITION | -IFOLDER]...
 set -euo pipefail
 rc=$1 version=$2 release=$3
 shift 3
