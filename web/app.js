@@ -3,9 +3,20 @@
 // designer aids). Everything that decides anything happens in the module.
 import createOhmcalc from './ohmcalc.js';
 
-const wide = window.matchMedia('(min-width: 720px)');
+// The exact form needs a fine pointer and 720 px; touch screens get the cards.
+const wide = window.matchMedia('(min-width: 720px) and (pointer: fine), (min-width: 720px) and (pointer: none)');
+const form = document.getElementById('Form1');
 const reportDialog = document.getElementById('report');
+const announcement = document.getElementById('announcement');
 let culprit = null;
+
+// Where a browser's minimum font size enlarges the form's 12 px text, the
+// form grows with it, every place in proportion (form.css).
+const probe = form.appendChild(document.createElement('span'));
+probe.style.fontSize = '12px';
+const fontScale = parseFloat(getComputedStyle(probe).fontSize) / 12;
+probe.remove();
+if (fontScale > 1) document.documentElement.style.setProperty('--font-scale', String(fontScale));
 
 // A report of a run-time error, modal; afterwards the box to correct has the
 // focus with its text selected.
@@ -24,27 +35,53 @@ reportDialog.addEventListener('close', () => {
 });
 
 // Designer aids: on wide screens beside the result box while the pointer
-// rests on it (or on them) or the box has the focus, until Escape; on phones
-// under the row, opened by a tap on the box or on its button.
+// rests on it (or on them) or the box has the focus; on cards under the row,
+// opened by a tap on the box or on its button. Escape, a tap elsewhere or a
+// change of layout closes them.
 const aidsOf = new Map();  // result box -> {box, panel, toggle, hovered, focused, pinned}
 
+const overlap = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+
+// Below the box, or above it when the window has more room there; never over
+// another control that has the focus. False when there is no such place.
 function placeAids({box, panel}) {
   if (!wide.matches) {
     panel.style.left = panel.style.top = '';
-    return;
+    return true;
   }
-  // Below the box, or above it when the window has more room there.
   const rect = box.getBoundingClientRect();
-  const above = window.innerHeight - rect.bottom < panel.offsetHeight + 8 && rect.top > panel.offsetHeight + 8;
+  const height = panel.getBoundingClientRect().height;
+  const below = `${box.offsetTop + box.offsetHeight + 4}px`;
+  const above = `${box.offsetTop - panel.offsetHeight - 4}px`;
+  const roomBelow = window.innerHeight - rect.bottom >= height + 8;
+  const roomAbove = rect.top >= height + 8;
+  const places = roomBelow || !roomAbove ? [below, ...(roomAbove ? [above] : [])] : [above, below];
+  const focused = document.activeElement;
+  const guarded = focused !== box && form.contains(focused) ? focused.getBoundingClientRect() : null;
   panel.style.left = `${Math.min(box.offsetLeft, box.offsetParent.clientWidth - panel.offsetWidth)}px`;
-  panel.style.top = `${above ? box.offsetTop - panel.offsetHeight - 4 : box.offsetTop + box.offsetHeight + 4}px`;
+  return places.some((top) => {
+    panel.style.top = top;
+    return !guarded || !overlap(panel.getBoundingClientRect(), guarded);
+  });
 }
 
 function updateAids(aids) {
-  const shown = aids.focused || aids.hovered || aids.pinned;
-  aids.panel.classList.toggle('shown', shown);
-  aids.toggle.setAttribute('aria-expanded', String(shown && aids.panel.textContent !== ''));
-  if (shown) placeAids(aids);
+  const wanted = (aids.focused || aids.hovered || aids.pinned) && aids.panel.textContent !== '';
+  aids.panel.classList.toggle('shown', wanted);  // shown first, to be measured
+  const shown = wanted && placeAids(aids);
+  if (!shown) aids.panel.classList.remove('shown');
+  aids.toggle.setAttribute('aria-expanded', String(shown));
+}
+
+// Lets go of aids that a pointer or a tap opened; those of the focused box stay.
+function releaseAids(aids) {
+  aids.hovered = aids.pinned = false;
+  updateAids(aids);
+}
+
+function closeAids(aids) {
+  aids.focused = false;
+  releaseAids(aids);
 }
 
 for (const box of document.querySelectorAll('.box-c')) {
@@ -66,14 +103,34 @@ for (const box of document.querySelectorAll('.box-c')) {
   }
   box.addEventListener('focus', () => set('focused', true));
   box.addEventListener('blur', () => set('focused', false));
-  box.addEventListener('keydown', (event) => {
-    if (event.key !== 'Escape') return;
-    aids.hovered = aids.focused = aids.pinned = false;
-    updateAids(aids);
+  // The button keeps the focus where it is, so one tap closes what it shows.
+  aids.toggle.addEventListener('mousedown', (event) => event.preventDefault());
+  aids.toggle.addEventListener('click', () => {
+    if (aids.panel.classList.contains('shown')) return closeAids(aids);
+    set('pinned', true);
   });
-  aids.toggle.addEventListener('click', () => set('pinned', !aids.pinned));
+  // A click on the popup closes it and reaches the box or button beneath.
+  aids.panel.addEventListener('pointerdown', (event) => {
+    if (!wide.matches) return;
+    closeAids(aids);
+    const beneath = document.elementFromPoint(event.clientX, event.clientY);
+    if (beneath?.matches('.form .box, .form .button')) {
+      event.preventDefault();
+      beneath.focus();
+    }
+  });
 }
-wide.addEventListener('change', () => aidsOf.forEach(updateAids));
+document.addEventListener('pointerdown', (event) => {
+  for (const aids of aidsOf.values()) {
+    if (![aids.box, aids.panel, aids.toggle].some((element) => element.contains(event.target))) releaseAids(aids);
+  }
+});
+document.addEventListener('keydown', (event) => {
+  if (event.key === 'Escape') aidsOf.forEach(closeAids);
+});
+document.addEventListener('focusin', () => aidsOf.forEach(updateAids));
+wide.addEventListener('change', () => aidsOf.forEach(releaseAids));
+window.addEventListener('resize', () => aidsOf.forEach(updateAids));
 
 // What the module calls. Boxes go by number, as the module numbers them.
 const boxes = [];
@@ -91,15 +148,19 @@ const page = {
     updateAids(aids);
   },
   showReport,
+  announce(text) { announcement.textContent = text; },
 };
 
-// The code compiles in the background; clicks that come first wait for it.
+// The code compiles in the background. Clicks that come first show that
+// they wait, then run in order, as on the desktop: none while a report is open.
 let module = null;
+const waiting = [];
+const whenReady = (work) => (module ? work() : waiting.push(work));
 const ready = createOhmcalc({page}).then((loaded) => {
   loaded.ccall('ohmcalc_start', null, [], []);
   module = loaded;
+  for (const work of waiting.splice(0)) work();
 });
-const whenReady = (call) => (module ? call() : ready.then(call));
 
 // Each control's name, once, in the module's memory.
 const names = new Map();
@@ -112,7 +173,15 @@ function nameOf(control) {
   return names.get(control);
 }
 for (const button of document.querySelectorAll('.form .button')) {
-  button.addEventListener('click', () => whenReady(() => module._ohmcalc_click(nameOf(button))));
+  button.addEventListener('click', () => {
+    if (!module) button.setAttribute('aria-busy', 'true');
+    whenReady(() => {
+      button.removeAttribute('aria-busy');
+      if (reportDialog.open) return;
+      announcement.textContent = '';
+      module._ohmcalc_click(nameOf(button));
+    });
+  });
 }
 for (const box of document.querySelectorAll('.box')) {
   box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(nameOf(box))));

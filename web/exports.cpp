@@ -26,6 +26,10 @@ ohmcalc::PageBoxes& Boxes() {
 EM_JS(void, ShowReport, (const char* text, const char* culprit), {
   Module.page.showReport(UTF8ToString(text), UTF8ToString(culprit));
 });
+
+EM_JS(void, Announce, (const char* text), {
+  Module.page.announce(UTF8ToString(text));
+});
 // clang-format on
 
 }  // namespace
@@ -43,7 +47,13 @@ EMSCRIPTEN_KEEPALIVE void ohmcalc_click(const char* button) {
   const ohmcalc::ClickRoute* route = ohmcalc::RouteOfButton(button);
   if (route == nullptr) return;
   auto failure = ohmcalc::RunClickRoute(*route, Boxes(), Locale());
-  if (!failure) return;
+  if (!failure) {
+    // A report speaks for itself; a result is announced with its row.
+    if (route->action != ohmcalc::RowAction::kEvaluate) return;
+    const int result = ohmcalc::kCalcRows.at(static_cast<std::size_t>(route->row - 1)).c;
+    Announce(ohmcalc::ResultAnnouncement(ohmcalc::BoxControl(result), Boxes().Get(result)).c_str());
+    return;
+  }
   const char* culprit = failure->culprit == 0 ? "" : ohmcalc::BoxControl(failure->culprit).name;
   ShowReport(ohmcalc::ReportText(failure->error.number()).c_str(), culprit);
 }

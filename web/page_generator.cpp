@@ -19,8 +19,9 @@
 namespace ohmcalc {
 namespace {
 
-// Wide screens show the form at its places; narrower ones stack the rows.
-constexpr int kWideMinWidthPx = 720;
+// Wide screens show the form at its places, for a mouse; narrower ones and
+// touch screens stack the rows (the page glue and style.css say the same).
+constexpr const char* kWideMedia = "(min-width: 720px) and (pointer: fine), (min-width: 720px) and (pointer: none)";
 constexpr const char* kThemeColour = "#1d4e89";  // the icon's tile
 constexpr const char* kShortName = "ohmcalc";
 
@@ -56,7 +57,13 @@ std::string JsonString(std::string_view text) {
   return out + '"';
 }
 
-std::string Px(int twips) { return std::to_string(TwipsToPixels(twips)) + "px"; }
+// The form's text is 12 px, the root font on wide screens, and places are
+// given in twelfths of it: where a browser's minimum font size enlarges that
+// text, the page glue sets --font-scale and the whole form grows in proportion.
+constexpr int kFormFontPx = 12;
+std::string Length(int twips) {
+  return "calc(" + std::to_string(TwipsToPixels(twips)) + "rem / " + std::to_string(kFormFontPx) + ")";
+}
 
 const CalcRow& RowOf(const ControlSpec& entry) { return kCalcRows.at(static_cast<std::size_t>(entry.row - 1)); }
 
@@ -119,7 +126,7 @@ std::string ControlHtml(const ControlSpec& entry) {
     html +=
         "<button type=\"button\" class=\"aids-toggle\" tabindex=\"-1\" hidden aria-expanded=\"false\" "
         "aria-controls=\"" +
-        AidsId(entry) + "\" aria-label=\"" + Escaped(kDesignerAidsName) + "\">i</button>";
+        AidsId(entry) + "\" aria-label=\"" + Escaped(DesignerAidsName(entry.row)) + "\">i</button>";
     html += "<div class=\"aids\" id=\"" + AidsId(entry) + "\" role=\"tooltip\"></div>";
     return html;
   }
@@ -134,8 +141,8 @@ std::string FormHtml() {
     if (entry.row != open_row && open_row != 0) html += "</div>\n";
     if (entry.kind == ControlKind::kBar) {
       open_row = 0;
-      html += "<div class=\"bar\" id=\"" + std::string(entry.name) + "\" aria-hidden=\"true\">" +
-              Escaped(entry.caption) + "</div>\n";
+      // Decoration: the caption the window gives it is never seen.
+      html += "<div class=\"bar\" id=\"" + std::string(entry.name) + "\" aria-hidden=\"true\"></div>\n";
       continue;
     }
     if (entry.row != open_row) {
@@ -143,8 +150,8 @@ std::string FormHtml() {
       bool formula = std::any_of(kFormControls.begin(), kFormControls.end(), [&entry](const ControlSpec& o) {
         return o.row == entry.row && o.kind == ControlKind::kLabel && RolePart(o) == "formula";
       });
-      html += "<div class=\"row" + std::string(formula ? " with-formula" : "") + "\" role=\"group\" aria-label=\"第" +
-              std::to_string(entry.row) + "行\">\n";
+      html += "<div class=\"row" + std::string(formula ? " with-formula" : "") + "\" role=\"group\" aria-label=\"" +
+              RowName(entry.row) + "\">\n";
     }
     html += ControlHtml(entry) + "\n";
   }
@@ -175,6 +182,7 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <body>
 <main class="form" id="Form1">
 @FORM@</main>
+<div class="announcement" id="announcement" role="status" aria-live="polite"></div>
 <dialog id="report" aria-labelledby="report-title" aria-describedby="report-text">
 <p class="report-title" id="report-title">@TITLE@</p>
 <div class="report-body"><span class="report-icon" aria-hidden="true">!</span><p id="report-text"></p></div>
@@ -202,12 +210,13 @@ std::string IndexHtml() {
 }
 
 std::string FormCss() {
-  std::string css = "@media (min-width: " + std::to_string(kWideMinWidthPx) +
-                    "px) {\n.form { width: " + Px(kClientWidthTwips) + "; height: " + Px(kClientHeightTwips) + "; }\n";
+  std::string css = std::string("@media ") + kWideMedia + " {\nhtml { font-size: calc(" + std::to_string(kFormFontPx) +
+                    "px * var(--font-scale, 1)); }\n.form { width: " + Length(kClientWidthTwips) +
+                    "; height: " + Length(kClientHeightTwips) + "; }\n";
   for (const ControlSpec& entry : kFormControls) {
     const TwipRect& r = entry.rect;
-    css += "#" + std::string(entry.name) + " { left: " + Px(r.left) + "; top: " + Px(r.top) +
-           "; width: " + Px(r.width) + "; height: " + Px(r.height) + "; }\n";
+    css += "#" + std::string(entry.name) + " { left: " + Length(r.left) + "; top: " + Length(r.top) +
+           "; width: " + Length(r.width) + "; height: " + Length(r.height) + "; }\n";
   }
   return css + "}\n";
 }

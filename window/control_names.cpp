@@ -44,11 +44,19 @@ const ControlSpec& BoxControl(int box) {
   });
 }
 
+std::string RowName(int row) { return "第" + std::to_string(row) + "行"; }
+
 std::string AccessibleName(const ControlSpec& entry) {
-  std::string row = "第" + std::to_string(entry.row) + "行 ";
+  std::string row = RowName(entry.row) + " ";
   if (entry.kind == ControlKind::kTextBox) return row + Quantity(ControlNamed(entry.label).caption);
   if (entry.kind == ControlKind::kButton) return row + ButtonRole(entry.caption);
   return entry.caption;
 }
+
+std::string ResultAnnouncement(const ControlSpec& result_box, std::string_view text) {
+  return AccessibleName(result_box) + " " + std::string(text);
+}
+
+std::string DesignerAidsName(int row) { return RowName(row) + " 设计参考"; }
 
 }  // namespace ohmcalc
