@@ -109,18 +109,21 @@ for (const box of document.querySelectorAll('.box-c')) {
     if (aids.panel.classList.contains('shown')) return closeAids(aids);
     set('pinned', true);
   });
-  // A click on the popup closes it and reaches the box or button beneath.
-  aids.panel.addEventListener('pointerdown', (event) => {
+  // A click on the popup where a box or button lies beneath it reaches that
+  // control; elsewhere the popup stays, for its text to be selected.
+  aids.panel.addEventListener('mousedown', (event) => {
     if (!wide.matches) return;
-    closeAids(aids);
+    aids.panel.style.visibility = 'hidden';
     const beneath = document.elementFromPoint(event.clientX, event.clientY);
-    if (beneath?.matches('.form .box, .form .button')) {
-      event.preventDefault();
-      beneath.focus();
-    }
+    aids.panel.style.visibility = '';
+    if (!beneath?.matches('.form .box, .form .button')) return;
+    event.preventDefault();
+    closeAids(aids);
+    beneath.focus();
   });
 }
-document.addEventListener('pointerdown', (event) => {
+// A click or tap elsewhere (not a touch that scrolls) lets go of the aids.
+document.addEventListener('click', (event) => {
   for (const aids of aidsOf.values()) {
     if (![aids.box, aids.panel, aids.toggle].some((element) => element.contains(event.target))) releaseAids(aids);
   }
