@@ -8,7 +8,9 @@
 
 namespace ohmcalc {
 
-// The twenty-one text boxes, numbered 1..21, as the rows see them.
+inline constexpr int kBoxCount = 21;
+
+// The twenty-one text boxes, numbered 1..kBoxCount, as the rows see them.
 class FieldStore {
  public:
   virtual ~FieldStore() = default;
@@ -38,6 +40,9 @@ inline constexpr std::array<CalcRow, 7> kCalcRows = {{
     {6, 16, 17, 18, Operation::Multiply, false},     // voltage × current = power
     {7, 19, 20, 21, Operation::SquareDivide, true},  // voltage² ÷ resistance = power
 }};
+
+// Row `number` (1..7).
+inline const CalcRow& CalcRowNumbered(int number) { return kCalcRows.at(static_cast<std::size_t>(number - 1)); }
 
 // Computes the row and writes box C, and only box C. On a RunTimeError
 // nothing is written; the error's box() names the box to correct.

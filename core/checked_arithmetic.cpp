@@ -1,6 +1,7 @@
 #include "core/checked_arithmetic.h"
 
-#include "platform/float_status.h"
+#include "core/float_status.h"
+#include "core/run_time_error.h"
 
 namespace ohmcalc {
 namespace {
@@ -15,8 +16,15 @@ double Checked(double a, double b, bool divide, Step step) {
   volatile double left = a;
   volatile double right = b;
   volatile double result = step(left, right);
-  CheckFloatStatus({a, b, result, divide});
-  return result;
+  switch (ReadFloatStatus({a, b, result, divide})) {
+    case FloatStatus::kClean:
+      return result;
+    case FloatStatus::kDivisionByZero:
+      throw RunTimeError(kErrorDivisionByZero);
+    case FloatStatus::kInvalidOrOverflow:
+      break;
+  }
+  throw RunTimeError(kErrorOverflow);
 }
 
 }  // namespace

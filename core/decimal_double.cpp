@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/run_time_error.h"
-#include "platform/number_conversion.h"
+#include "core/number_conversion.h"
 
 namespace ohmcalc {
 namespace {

@@ -11,7 +11,7 @@
 #include "core/preferred_values.h"
 #include "core/resistor_marking.h"
 #include "core/resistor_pairs.h"
-#include "platform/number_conversion.h"
+#include "core/number_conversion.h"
 
 namespace ohmcalc {
 namespace {

@@ -1,7 +1,6 @@
 #include <cmath>
 
-#include "core/run_time_error.h"
-#include "platform/float_status.h"
+#include "core/float_status.h"
 
 namespace ohmcalc {
 
@@ -11,15 +10,15 @@ namespace ohmcalc {
 // that an infinite result alone would.
 void ClearFloatStatus() noexcept {}
 
-void CheckFloatStatus(const FloatStep& step) {
+FloatStatus ReadFloatStatus(const FloatStep& step) noexcept {
   const bool operands_finite = std::isfinite(step.left) && std::isfinite(step.right);
   const bool operands_numbers = !std::isnan(step.left) && !std::isnan(step.right);
   if (step.divide && step.right == 0.0 && std::isfinite(step.left) && step.left != 0.0) {
-    throw RunTimeError(kErrorDivisionByZero);
+    return FloatStatus::kDivisionByZero;
   }
   const bool invalid = std::isnan(step.result) && operands_numbers;
   const bool overflow = std::isinf(step.result) && operands_finite;
-  if (invalid || overflow) throw RunTimeError(kErrorOverflow);
+  return invalid || overflow ? FloatStatus::kInvalidOrOverflow : FloatStatus::kClean;
 }
 
 }  // namespace ohmcalc

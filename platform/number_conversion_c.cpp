@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/number_conversion.h"
+#include "core/number_conversion.h"
 
 namespace ohmcalc {
 

@@ -1,7 +1,7 @@
 #include <charconv>
 #include <system_error>
 
-#include "platform/number_conversion.h"
+#include "core/number_conversion.h"
 
 namespace ohmcalc {
 

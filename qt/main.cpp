@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "platform/number_locale.h"
 #include "qt/app_setup.h"
 #include "qt/form1.h"
+#include "window/system_number_locale.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -13,10 +13,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/number_locale.h"
+#include "core/calc_rows.h"
 #include "qt/app_setup.h"
 #include "qt/form1.h"
+#include "window/click_routes.h"
+#include "window/control_names.h"
 #include "window/sample_values.h"
+#include "window/system_number_locale.h"
 
 namespace {
 
@@ -48,11 +51,14 @@ int main(int argc, char** argv) {
   ohmcalc::SetUpApplication(app);
   ohmcalc::Form1 form(ohmcalc::SystemNumberLocale());
   for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) {
-    form.Box(sample.a)->setText(QString::fromUtf8(sample.a_text));
-    form.Box(sample.a + 1)->setText(QString::fromUtf8(sample.b_text));
+    const ohmcalc::CalcRow& row = ohmcalc::CalcRowNumbered(sample.row);
+    form.Box(row.a)->setText(QString::fromUtf8(sample.a_text));
+    form.Box(row.b)->setText(QString::fromUtf8(sample.b_text));
   }
   form.show();
-  for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) form.findChild<QPushButton*>(sample.equals)->click();
+  for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) {
+    form.findChild<QPushButton*>(ohmcalc::EvaluateRouteOfRow(sample.row).button)->click();
+  }
   form.Box(1)->setFocus();
   QApplication::processEvents();
   QPixmap shot = form.grab();

@@ -3,9 +3,13 @@
 // designer aids). Everything that decides anything happens in the module.
 import createOhmcalc from './ohmcalc.js';
 
-// The exact form needs a fine pointer and 720 px; touch screens get the cards.
-const wide = window.matchMedia('(min-width: 720px) and (pointer: fine), (min-width: 720px) and (pointer: none)');
+// The page names its wide layout's media query (a mouse and 720 px; touch
+// screens get the cards), and each box and routed button its number; the
+// module goes by those numbers.
 const form = document.getElementById('Form1');
+const wide = window.matchMedia(form.dataset.wideLayout);
+const boxes = [];
+for (const box of document.querySelectorAll('.box')) boxes[Number(box.dataset.box)] = box;
 const reportDialog = document.getElementById('report');
 const announcement = document.getElementById('announcement');
 let culprit = null;
@@ -18,11 +22,11 @@ const fontScale = parseFloat(getComputedStyle(probe).fontSize) / 12;
 probe.remove();
 if (fontScale > 1) document.documentElement.style.setProperty('--font-scale', String(fontScale));
 
-// A report of a run-time error, modal; afterwards the box to correct has the
-// focus with its text selected.
-function showReport(text, culpritId) {
+// A report of a run-time error, modal; afterwards the box to correct (0 for
+// none) has the focus with its text selected.
+function showReport(text, culpritBox) {
   document.getElementById('report-text').textContent = text;
-  culprit = culpritId ? document.getElementById(culpritId) : null;
+  culprit = boxes[culpritBox] ?? null;
   reportDialog.showModal();
   document.getElementById('report-ok').focus();
 }
@@ -135,10 +139,8 @@ document.addEventListener('focusin', () => aidsOf.forEach(updateAids));
 wide.addEventListener('change', () => aidsOf.forEach(releaseAids));
 window.addEventListener('resize', () => aidsOf.forEach(updateAids));
 
-// What the module calls. Boxes go by number, as the module numbers them.
-const boxes = [];
+// What the module calls.
 const page = {
-  registerBox(number, id) { boxes[number] = document.getElementById(id); },
   boxText(number) { return boxes[number].value; },
   setBoxText(number, text) {
     if (boxes[number].value !== text) boxes[number].value = text;
@@ -160,34 +162,27 @@ let module = null;
 const waiting = [];
 const whenReady = (work) => (module ? work() : waiting.push(work));
 const ready = createOhmcalc({page}).then((loaded) => {
-  loaded.ccall('ohmcalc_start', null, [], []);
+  loaded._ohmcalc_start();
   module = loaded;
   for (const work of waiting.splice(0)) work();
 });
 
-// Each control's name, once, in the module's memory.
-const names = new Map();
-function nameOf(control) {
-  if (!names.has(control)) {
-    const size = module.lengthBytesUTF8(control.id) + 1;
-    names.set(control, module._malloc(size));
-    module.stringToUTF8(control.id, names.get(control), size);
-  }
-  return names.get(control);
-}
-for (const button of document.querySelectorAll('.form .button')) {
+// The operator buttons have no route: a click there only moves the focus.
+for (const button of document.querySelectorAll('.form .button[data-route]')) {
+  const route = Number(button.dataset.route);
   button.addEventListener('click', () => {
     if (!module) button.setAttribute('aria-busy', 'true');
     whenReady(() => {
       button.removeAttribute('aria-busy');
       if (reportDialog.open) return;
       announcement.textContent = '';
-      module._ohmcalc_click(nameOf(button));
+      module._ohmcalc_click(route);
     });
   });
 }
-for (const box of document.querySelectorAll('.box')) {
-  box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(nameOf(box))));
+for (const box of boxes.slice(1)) {
+  const number = Number(box.dataset.box);
+  box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(number)));
 }
 
 // The service worker's own downloads wait until the page works.

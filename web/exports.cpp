@@ -1,14 +1,15 @@
-// What the page calls: a click on a button, a change to a box. The page
-// glue (app.js) wires the events; everything else happens here, over the
-// same description as the desktop windows.
+// What the page calls: a click on a button, a change to a box, each by the
+// number the page carries for it. The page glue (app.js) wires the events;
+// everything else happens here, over the same description as the desktop
+// windows.
 #include <emscripten.h>
 
-#include "platform/number_locale.h"
 #include "web/page_boxes.h"
 #include "window/click_routes.h"
 #include "window/control_names.h"
 #include "window/report_wording.h"
 #include "window/row_actions.h"
+#include "window/system_number_locale.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ ohmcalc::PageBoxes& Boxes() {
 }
 
 // clang-format off
-EM_JS(void, ShowReport, (const char* text, const char* culprit), {
-  Module.page.showReport(UTF8ToString(text), UTF8ToString(culprit));
+EM_JS(void, ShowReport, (const char* text, int culprit), {
+  Module.page.showReport(UTF8ToString(text), culprit);
 });
 
 EM_JS(void, Announce, (const char* text), {
@@ -36,31 +37,29 @@ EM_JS(void, Announce, (const char* text), {
 
 extern "C" {
 
-// Reads the browser's decimal separator, once, and meets the page's boxes.
-EMSCRIPTEN_KEEPALIVE void ohmcalc_start() {
-  Locale() = ohmcalc::SystemNumberLocale();
-  Boxes();
-}
+// Reads the browser's decimal separator, once.
+EMSCRIPTEN_KEEPALIVE void ohmcalc_start() { Locale() = ohmcalc::SystemNumberLocale(); }
 
-// A click on the button named `button`; the operator buttons do nothing.
-EMSCRIPTEN_KEEPALIVE void ohmcalc_click(const char* button) {
-  const ohmcalc::ClickRoute* route = ohmcalc::RouteOfButton(button);
-  if (route == nullptr) return;
-  auto failure = ohmcalc::RunClickRoute(*route, Boxes(), Locale());
-  if (!failure) {
+// A click on the button of click route `route` (its place in the table);
+// false for a number that names no route.
+EMSCRIPTEN_KEEPALIVE bool ohmcalc_click(int route) {
+  if (route < 0 || static_cast<std::size_t>(route) >= ohmcalc::kClickRoutes.size()) return false;
+  const ohmcalc::ClickRoute& clicked = ohmcalc::kClickRoutes[static_cast<std::size_t>(route)];
+  if (auto failure = ohmcalc::RunClickRoute(clicked, Boxes(), Locale())) {
+    ShowReport(ohmcalc::ReportText(failure->error.number()).c_str(), failure->culprit);
+  } else if (clicked.action == ohmcalc::RowAction::kEvaluate) {
     // A report speaks for itself; a result is announced with its row.
-    if (route->action != ohmcalc::RowAction::kEvaluate) return;
-    const int result = ohmcalc::kCalcRows.at(static_cast<std::size_t>(route->row - 1)).c;
+    const int result = ohmcalc::CalcRowNumbered(clicked.row).c;
     Announce(ohmcalc::ResultAnnouncement(ohmcalc::BoxControl(result), Boxes().Get(result)).c_str());
-    return;
   }
-  const char* culprit = failure->culprit == 0 ? "" : ohmcalc::BoxControl(failure->culprit).name;
-  ShowReport(ohmcalc::ReportText(failure->error.number()).c_str(), culprit);
+  return true;
 }
 
-// The user changed the box named `box`.
-EMSCRIPTEN_KEEPALIVE void ohmcalc_box_changed(const char* box) {
-  Boxes().RefreshAidsReading(ohmcalc::BoxNumber(ohmcalc::ControlNamed(box)));
+// The user changed box `box` (1..21); false for a number that names no box.
+EMSCRIPTEN_KEEPALIVE bool ohmcalc_box_changed(int box) {
+  if (box < 1 || box > ohmcalc::kBoxCount) return false;
+  Boxes().RefreshAidsReading(box);
+  return true;
 }
 
 }  // extern "C"

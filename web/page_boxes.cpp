@@ -6,18 +6,13 @@
 #include <memory>
 
 #include "core/designer_aids.h"
-#include "window/control_names.h"
 
 namespace ohmcalc {
 namespace {
 
 // clang-format off
 EM_JS(char*, PageBoxText, (int box), {
-  const text = Module.page.boxText(box);
-  const size = lengthBytesUTF8(text) + 1;
-  const copy = _malloc(size);
-  stringToUTF8(text, copy, size);
-  return copy;
+  return allocateUTF8(Module.page.boxText(box));
 });
 
 EM_JS(void, SetPageBoxText, (int box, const char* text), {
@@ -27,19 +22,11 @@ EM_JS(void, SetPageBoxText, (int box, const char* text), {
 EM_JS(void, ShowDesignerAids, (int box, const char* text), {
   Module.page.showDesignerAids(box, UTF8ToString(text));
 });
-
-EM_JS(void, RegisterPageBox, (int box, const char* id), {
-  Module.page.registerBox(box, UTF8ToString(id));
-});
 // clang-format on
 
 }  // namespace
 
-PageBoxes::PageBoxes(const NumberLocale& locale) : locale_(locale) {
-  for (const ControlSpec& entry : kFormControls) {
-    if (entry.kind == ControlKind::kTextBox) RegisterPageBox(BoxNumber(entry), entry.name);
-  }
-}
+PageBoxes::PageBoxes(const NumberLocale& locale) : locale_(locale) {}
 
 std::string PageBoxes::Get(int box) const {
   std::unique_ptr<char, decltype(&std::free)> text(PageBoxText(box), &std::free);

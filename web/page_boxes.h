@@ -4,11 +4,11 @@
 
 namespace ohmcalc {
 
-// The twenty-one boxes of the page, through the DOM. Like a desktop box, a
-// box that changes here refreshes the designer aids that read it.
+// The twenty-one boxes of the page, through the DOM, by the numbers the page
+// carries. Like a desktop box, a box that changes here refreshes the
+// designer aids that read it.
 class PageBoxes : public FieldStore {
  public:
-  // Tells the page which box is which number.
   explicit PageBoxes(const NumberLocale& locale);
   std::string Get(int box) const override;
   void Set(int box, std::string_view text) override;

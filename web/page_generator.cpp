@@ -1,10 +1,12 @@
 // Writes the web edition's page from the window description, at build time:
-// index.html (the controls, in rows, with their names and tab order),
-// form.css (each control at its place on wide screens) and the web app
+// index.html (the controls, in rows, with their names, numbers and tab
+// order), form.css (each control at its place on wide screens), style.css
+// (the look, with the layouts' media queries filled in) and the web app
 // manifest; and, for the tests, the same table as JSON.
-// Usage: ohmcalc_page_generator SITE_DIR CONTROLS_JSON
+// Usage: ohmcalc_page_generator SITE_DIR CONTROLS_JSON STYLE_CSS
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,9 +21,14 @@
 namespace ohmcalc {
 namespace {
 
-// Wide screens show the form at its places, for a mouse; narrower ones and
-// touch screens stack the rows (the page glue and style.css say the same).
-constexpr const char* kWideMedia = "(min-width: 720px) and (pointer: fine), (min-width: 720px) and (pointer: none)";
+// Wide screens with a mouse show the form at its places; narrower ones and
+// touch screens stack the rows as cards, in two columns from the same width.
+// The style sheet names these queries (--wide), (--cards), (--cards-wide).
+constexpr int kWideMinWidthPx = 720;
+const std::string kWideWidth = "(min-width: " + std::to_string(kWideMinWidthPx) + "px)";
+const std::string kWideQuery = kWideWidth + " and (pointer: fine), " + kWideWidth + " and (pointer: none)";
+const std::string kCardsQuery = "(max-width: " + std::to_string(kWideMinWidthPx - 1) + ".98px), (pointer: coarse)";
+const std::string kCardsWideQuery = kWideWidth + " and (pointer: coarse)";
 constexpr const char* kThemeColour = "#1d4e89";  // the icon's tile
 constexpr const char* kShortName = "ohmcalc";
 
@@ -111,14 +118,19 @@ std::string ControlHtml(const ControlSpec& entry) {
   const std::string common = "id=\"" + id + "\" tabindex=\"" + std::to_string(TabPosition(entry)) + "\" aria-label=\"" +
                              Escaped(AccessibleName(entry)) + "\"";
   if (entry.kind == ControlKind::kButton) {
-    return "<button type=\"button\" class=\"button " + part + "\" " + common + ">" + Escaped(entry.caption) +
+    // Only buttons with a route do anything; the page calls it by number.
+    const ClickRoute* route = RouteOfButton(entry.name);
+    const std::string number =
+        route == nullptr ? "" : " data-route=\"" + std::to_string(route - kClickRoutes.data()) + "\"";
+    return "<button type=\"button\" class=\"button " + part + "\" " + common + number + ">" + Escaped(entry.caption) +
            "</button>";
   }
   if (entry.kind == ControlKind::kTextBox) {
     std::string font = entry.font == ControlFont::kSong15 ? " song15" : "";
-    std::string html = "<input type=\"text\" class=\"box " + part + font + "\" " + common +
-                       " autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\"";
-    if (std::string_view(entry.name) == "Text1") html += " autofocus";
+    std::string html = "<input type=\"text\" class=\"box " + part + font + "\" " + common + " data-box=\"" +
+                       std::to_string(BoxNumber(entry)) +
+                       "\" autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\"";
+    if (TabPosition(entry) == 1) html += " autofocus";
     if (!IsResultBox(entry)) return html + " title=\"" + Escaped(kOperandToolTip) + "\">";
     html += " aria-describedby=\"" + AidsId(entry) + "\">";
     // The aids: a popup on wide screens, a panel under the row on phones,
@@ -180,7 +192,7 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <script type="module" src="app.js"></script>
 </head>
 <body>
-<main class="form" id="Form1">
+<main class="form" id="Form1" data-wide-layout="@WIDE@">
 @FORM@</main>
 <div class="announcement" id="announcement" role="status" aria-live="polite"></div>
 <dialog id="report" aria-labelledby="report-title" aria-describedby="report-text">
@@ -206,11 +218,12 @@ std::string IndexHtml() {
   return Filled(kPageTemplate, {{"@TITLE@", Escaped(kFormTitle)},
                                 {"@THEME@", kThemeColour},
                                 {"@DISMISS@", Escaped(kReportDismissCaption)},
+                                {"@WIDE@", kWideQuery},
                                 {"@FORM@", FormHtml()}});
 }
 
 std::string FormCss() {
-  std::string css = std::string("@media ") + kWideMedia + " {\nhtml { font-size: calc(" + std::to_string(kFormFontPx) +
+  std::string css = "@media " + kWideQuery + " {\nhtml { font-size: calc(" + std::to_string(kFormFontPx) +
                     "px * var(--font-scale, 1)); }\n.form { width: " + Length(kClientWidthTwips) +
                     "; height: " + Length(kClientHeightTwips) + "; }\n";
   for (const ControlSpec& entry : kFormControls) {
@@ -219,6 +232,11 @@ std::string FormCss() {
            "; width: " + Length(r.width) + "; height: " + Length(r.height) + "; }\n";
   }
   return css + "}\n";
+}
+
+// The look, with each layout's query in place of its name.
+std::string StyleCss(const std::string& source) {
+  return Filled(source, {{"(--wide)", kWideQuery}, {"(--cards)", kCardsQuery}, {"(--cards-wide)", kCardsWideQuery}});
 }
 
 std::string Manifest() {
@@ -256,12 +274,20 @@ std::string ControlsJson() {
   }
   json += "\n], \"samples\": [\n";
   for (const SampleRow& sample : kSampleRows) {
+    const CalcRow& row = CalcRowNumbered(sample.row);
     json += std::string(&sample == kSampleRows.data() ? "" : ",\n") +
-            "{\"a\": " + JsonString(BoxControl(sample.a).name) +
-            ", \"b\": " + JsonString(BoxControl(sample.a + 1).name) + ", \"aText\": " + JsonString(sample.a_text) +
-            ", \"bText\": " + JsonString(sample.b_text) + ", \"equals\": " + JsonString(sample.equals) + "}";
+            "{\"a\": " + JsonString(BoxControl(row.a).name) + ", \"b\": " + JsonString(BoxControl(row.b).name) +
+            ", \"aText\": " + JsonString(sample.a_text) + ", \"bText\": " + JsonString(sample.b_text) +
+            ", \"equals\": " + JsonString(EvaluateRouteOfRow(sample.row).button) + "}";
   }
   return json + "\n]}\n";
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 bool Write(const std::string& path, const std::string& text) {
@@ -274,10 +300,13 @@ bool Write(const std::string& path, const std::string& text) {
 }  // namespace ohmcalc
 
 int main(int argc, char** argv) {
-  if (argc != 3) return 2;
+  if (argc != 4) return 2;
   const std::string site = argv[1];
+  const std::string style = ohmcalc::Read(argv[3]);
+  if (style.empty()) return 1;
   bool written = ohmcalc::Write(site + "/index.html", ohmcalc::IndexHtml()) &&
                  ohmcalc::Write(site + "/form.css", ohmcalc::FormCss()) &&
+                 ohmcalc::Write(site + "/style.css", ohmcalc::StyleCss(style)) &&
                  ohmcalc::Write(site + "/manifest.webmanifest", ohmcalc::Manifest()) &&
                  ohmcalc::Write(argv[2], ohmcalc::ControlsJson());
   return written ? 0 : 1;

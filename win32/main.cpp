@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "platform/number_locale.h"
 #include "win32/form1.h"
+#include "window/system_number_locale.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   HWND window = ohmcalc::Form1::Create(instance, ohmcalc::SystemNumberLocale());

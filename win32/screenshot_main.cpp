@@ -11,10 +11,13 @@
 #include <cwchar>
 #include <string>
 
-#include "platform/number_locale.h"
+#include "core/calc_rows.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
+#include "window/click_routes.h"
+#include "window/control_names.h"
 #include "window/sample_values.h"
+#include "window/system_number_locale.h"
 
 namespace {
 
@@ -37,11 +40,10 @@ int wmain(int argc, wchar_t** argv) {
   HWND form = ohmcalc::Form1::Create(GetModuleHandleW(nullptr), ohmcalc::SystemNumberLocale());
   if (form == nullptr) return 1;
   for (const ohmcalc::SampleRow& sample : ohmcalc::kSampleRows) {
-    const std::string a = "Text" + std::to_string(sample.a);
-    const std::string b = "Text" + std::to_string(sample.a + 1);
-    SetWindowTextW(Control(form, a.c_str()), ohmcalc::Widen(sample.a_text).c_str());
-    SetWindowTextW(Control(form, b.c_str()), ohmcalc::Widen(sample.b_text).c_str());
-    SendMessageW(Control(form, sample.equals), BM_CLICK, 0, 0);
+    const ohmcalc::CalcRow& row = ohmcalc::CalcRowNumbered(sample.row);
+    SetWindowTextW(Control(form, ohmcalc::BoxControl(row.a).name), ohmcalc::Widen(sample.a_text).c_str());
+    SetWindowTextW(Control(form, ohmcalc::BoxControl(row.b).name), ohmcalc::Widen(sample.b_text).c_str());
+    SendMessageW(Control(form, ohmcalc::EvaluateRouteOfRow(sample.row).button), BM_CLICK, 0, 0);
   }
   ShowWindow(form, SW_SHOWNORMAL);
   SetFocus(Control(form, "Text1"));

@@ -40,4 +40,11 @@ inline const ClickRoute* RouteOfButton(std::string_view button) {
   return route == kClickRoutes.end() ? nullptr : &*route;
 }
 
+// The route of row `row`'s equals button.
+inline const ClickRoute& EvaluateRouteOfRow(int row) {
+  return *std::find_if(kClickRoutes.begin(), kClickRoutes.end(), [row](const ClickRoute& candidate) {
+    return candidate.row == row && candidate.action == RowAction::kEvaluate;
+  });
+}
+
 }  // namespace ohmcalc

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <stdexcept>
 #include <string_view>
 
 namespace ohmcalc {
@@ -25,9 +26,11 @@ std::string ButtonRole(std::string_view caption) {
 
 }  // namespace
 
-const ControlSpec& ControlNamed(const char* name) {
-  return *std::find_if(kFormControls.begin(), kFormControls.end(),
-                       [name](const ControlSpec& entry) { return std::string_view(entry.name) == name; });
+const ControlSpec& ControlNamed(std::string_view name) {
+  auto entry = std::find_if(kFormControls.begin(), kFormControls.end(),
+                            [name](const ControlSpec& candidate) { return candidate.name == name; });
+  if (entry == kFormControls.end()) throw std::out_of_range("no control named " + std::string(name));
+  return *entry;
 }
 
 int BoxNumber(const ControlSpec& entry) {
@@ -39,9 +42,11 @@ int BoxNumber(const ControlSpec& entry) {
 }
 
 const ControlSpec& BoxControl(int box) {
-  return *std::find_if(kFormControls.begin(), kFormControls.end(), [box](const ControlSpec& entry) {
-    return entry.kind == ControlKind::kTextBox && BoxNumber(entry) == box;
+  auto entry = std::find_if(kFormControls.begin(), kFormControls.end(), [box](const ControlSpec& candidate) {
+    return candidate.kind == ControlKind::kTextBox && BoxNumber(candidate) == box;
   });
+  if (entry == kFormControls.end()) throw std::out_of_range("no box " + std::to_string(box));
+  return *entry;
 }
 
 std::string RowName(int row) { return "第" + std::to_string(row) + "行"; }

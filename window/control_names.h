@@ -7,16 +7,17 @@
 
 namespace ohmcalc {
 
-// The entry called `name`; every name in the table is unique.
-const ControlSpec& ControlNamed(const char* name);
+// The entry called `name`; every name in the table is unique. Throws
+// std::out_of_range for a name the table does not hold.
+const ControlSpec& ControlNamed(std::string_view name);
 
 // The box number of a text box entry: TextN is box N.
 int BoxNumber(const ControlSpec& entry);
 
-// The text box entry of box `box` (1..21).
+// The text box entry of box `box` (1..21); std::out_of_range otherwise.
 const ControlSpec& BoxControl(int box);
 
-// How a row is named to a screen reader: "第2行".
+// How a screen reader names calculation row `row`: "第2行".
 std::string RowName(int row);
 
 // What a screen reader says for a box or button: the row, then the box's

@@ -3,7 +3,7 @@
 namespace ohmcalc {
 
 std::optional<ClickFailure> RunClickRoute(const ClickRoute& route, FieldStore& boxes, const NumberLocale& locale) {
-  const CalcRow& row = kCalcRows.at(static_cast<std::size_t>(route.row - 1));
+  const CalcRow& row = CalcRowNumbered(route.row);
   try {
     if (route.action == RowAction::kEvaluate) {
       EvaluateRow(row, boxes, locale);
@@ -11,7 +11,7 @@ std::optional<ClickFailure> RunClickRoute(const ClickRoute& route, FieldStore& b
       ClearRow(row, boxes);
     }
   } catch (const RunTimeError& error) {
-    const bool known = error.box() >= 1 && error.box() <= 21;
+    const bool known = error.box() >= 1 && error.box() <= kBoxCount;
     return ClickFailure{error, known ? error.box() : 0};
   }
   return std::nullopt;

@@ -4,23 +4,22 @@
 
 namespace ohmcalc {
 
-// Operands a designer might type, one pair a row, and the row's equals
-// button: what the screenshots show.
+// Operands a designer might type, one pair a row: what the screenshots show.
+// The row's boxes and equals button come from the description.
 struct SampleRow {
-  int a;  // box A; B follows it
+  int row;
   const char* a_text;
   const char* b_text;
-  const char* equals;
 };
 
 inline constexpr std::array<SampleRow, 7> kSampleRows = {{
-    {1, "4.7", "0.1", "Command1"},
-    {4, "12", "220", "Command5"},
-    {7, "10", "20m", "Command8"},
-    {10, "60", "0.5", "Command11"},
-    {13, "5", "220", "Command14"},
-    {16, "3.3", "0.2", "Command19"},
-    {19, "230", "47", "Command21"},
+    {1, "4.7", "0.1"},
+    {2, "12", "220"},
+    {3, "10", "20m"},
+    {4, "60", "0.5"},
+    {5, "5", "220"},
+    {6, "3.3", "0.2"},
+    {7, "230", "47"},
 }};
 
 }  // namespace ohmcalc

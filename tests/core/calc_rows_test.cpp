@@ -9,7 +9,7 @@
 namespace ohmcalc {
 namespace {
 
-const CalcRow& Row(int number) { return kCalcRows.at(static_cast<std::size_t>(number - 1)); }
+const CalcRow& Row(int number) { return CalcRowNumbered(number); }
 
 struct RowCase {
   int row;

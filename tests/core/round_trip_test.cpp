@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/numeric_text.h"
-#include "platform/number_conversion.h"
+#include "core/number_conversion.h"
 
 namespace ohmcalc {
 namespace {

@@ -1,8 +1,8 @@
 #include <cstdlib>
 
-#include "platform/number_locale.h"
 #include "tests/qt/form_fixture.h"
 #include "window/click_routes.h"
+#include "window/system_number_locale.h"
 
 namespace ohmcalc {
 namespace {
@@ -11,15 +11,16 @@ using ClickRouting = FormTest;
 
 TEST_F(ClickRouting, EveryEqualsButtonComputesItsRowOnly) {
   for (const RowSample& sample : kRowSamples) {
-    SCOPED_TRACE(sample.equals);
-    Type(sample.a + 2, "old");
+    SCOPED_TRACE(sample.row);
+    const CalcRow& row = CalcRowNumbered(sample.row);
+    Type(row.c, "old");
     QStringList before = AllBoxes();
     Enter(sample);
     QStringList after = AllBoxes();
-    before[sample.a - 1] = sample.a_text;
-    before[sample.a] = sample.b_text;
-    EXPECT_EQ(after[sample.a + 1], QString::fromUtf8(sample.c_text));
-    after[sample.a + 1] = before[sample.a + 1];
+    before[row.a - 1] = sample.a_text;
+    before[row.b - 1] = sample.b_text;
+    EXPECT_EQ(after[row.c - 1], QString::fromUtf8(sample.c_text));
+    after[row.c - 1] = before[row.c - 1];
     EXPECT_EQ(after, before) << "only box C changes";
   }
 }

@@ -14,8 +14,10 @@
 #include <memory>
 #include <ostream>
 
+#include "core/calc_rows.h"
 #include "qt/form1.h"
 #include "tests/window/row_samples.h"
+#include "window/click_routes.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -58,9 +60,10 @@ class FormTest : public ::testing::Test {
 
   // Types both operands and clicks the row's equals button.
   void Enter(const RowSample& sample) {
-    Type(sample.a, QString::fromUtf8(sample.a_text));
-    Type(sample.a + 1, QString::fromUtf8(sample.b_text));
-    Click(sample.equals);
+    const CalcRow& row = CalcRowNumbered(sample.row);
+    Type(row.a, QString::fromUtf8(sample.a_text));
+    Type(row.b, QString::fromUtf8(sample.b_text));
+    Click(EvaluateRouteOfRow(sample.row).button);
   }
 
   void Click(const char* button) {

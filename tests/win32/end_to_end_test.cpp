@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calc_rows.h"
 #include "tests/win32/app_driver.h"
 #include "tests/window/row_samples.h"
 #include "win32/form1.h"
@@ -112,13 +113,14 @@ TEST_F(Form1EndToEnd, TabWalksTheTabIndexOrderBothWays) {
 
 TEST_F(Form1EndToEnd, EveryKindOfRowComputesAndClears) {
   std::vector<RowSample> samples(kRowSamples.begin(), kRowSamples.end());
-  samples.push_back({"Command5", 4, "4k7", "\xEF\xBC\x92", "2350."});  // a resistor code over a full-width 2
+  samples.push_back({2, "4k7", "\xEF\xBC\x92", "2350."});  // a resistor code over a full-width 2
   for (const RowSample& sample : samples) {
-    SCOPED_TRACE(sample.equals);
-    app_->SetBox(sample.a, W(sample.a_text));
-    app_->SetBox(sample.a + 1, W(sample.b_text));
-    EXPECT_FALSE(app_->Click(sample.equals));
-    EXPECT_EQ(app_->BoxText(sample.a + 2), W(sample.c_text));
+    SCOPED_TRACE(sample.row);
+    const CalcRow& row = CalcRowNumbered(sample.row);
+    app_->SetBox(row.a, W(sample.a_text));
+    app_->SetBox(row.b, W(sample.b_text));
+    EXPECT_FALSE(app_->Click(EvaluateRouteOfRow(sample.row).button));
+    EXPECT_EQ(app_->BoxText(row.c), W(sample.c_text));
   }
   std::vector<std::wstring> before = AllBoxes();
   EXPECT_FALSE(app_->Click("Command9"));

@@ -4,10 +4,9 @@
 
 namespace ohmcalc {
 
-// Operands typed into a row, the equals button clicked, the text C should show.
+// Operands typed into a row, its equals button clicked, the text C should show.
 struct RowSample {
-  const char* equals;
-  int a;  // box A; B and C follow it
+  int row;
   const char* a_text;
   const char* b_text;
   const char* c_text;
@@ -15,13 +14,13 @@ struct RowSample {
 
 // One row of each kind, as both windows must compute it.
 inline constexpr std::array<RowSample, 7> kRowSamples = {{
-    {"Command1", 1, "2", "3", "6"},
-    {"Command5", 4, "10", "4", "2.5"},
-    {"Command8", 7, "10", "3", "3.333333333"},
-    {"Command11", 10, "10", "5", "2."},
-    {"Command14", 13, "1", "1024", "0.000976563"},
-    {"Command19", 16, "0.1", "3", "0.3"},
-    {"Command21", 19, "-3", "2", "4.5"},
+    {1, "2", "3", "6"},
+    {2, "10", "4", "2.5"},
+    {3, "10", "3", "3.333333333"},
+    {4, "10", "5", "2."},
+    {5, "1", "1024", "0.000976563"},
+    {6, "0.1", "3", "0.3"},
+    {7, "-3", "2", "4.5"},
 }};
 
 }  // namespace ohmcalc

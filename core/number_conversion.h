@@ -6,9 +6,9 @@
 namespace ohmcalc {
 
 // Correctly rounded conversions between doubles and plain ASCII decimals,
-// never through the process locale. The C++ library does them where it can;
-// where it lacks them (WebAssembly's), the C library, whose locale there is
-// always "C".
+// never through the process locale. The system provides them (platform/):
+// the C++ library where it can; where it lacks them (WebAssembly's), the C
+// library, whose locale there is always "C".
 
 // The double nearest to ASCII digits with an optional exponent, "1234e-5".
 // `out_of_range` when the value is beyond the double range or, not being

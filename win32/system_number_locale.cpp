@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/number_locale.h"
+#include "window/system_number_locale.h"
 
 namespace ohmcalc {
 

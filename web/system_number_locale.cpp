@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/number_locale.h"
+#include "window/system_number_locale.h"
 
 namespace ohmcalc {
 namespace {
@@ -13,11 +13,7 @@ namespace {
 EM_JS(char*, BrowserDecimalSeparator, (), {
   const language = typeof navigator === 'undefined' ? undefined : navigator.language;
   const part = new Intl.NumberFormat(language).formatToParts(1.5).find(p => p.type === 'decimal');
-  const separator = part ? part.value : '.';
-  const size = lengthBytesUTF8(separator) + 1;
-  const text = _malloc(size);
-  stringToUTF8(separator, text, size);
-  return text;
+  return allocateUTF8(part ? part.value : '.');
 });
 // clang-format on
 
