@@ -65,9 +65,9 @@ function placeAids({box, panel}) {
     return true;
   }
   const rect = box.getBoundingClientRect();
-  const height = panel.getBoundingClientRect().height;
+  const height = panel.offsetHeight;
   const below = `${box.offsetTop + box.offsetHeight + 4}px`;
-  const above = `${box.offsetTop - panel.offsetHeight - 4}px`;
+  const above = `${box.offsetTop - height - 4}px`;
   const roomBelow = window.innerHeight - rect.bottom >= height + 8;
   const roomAbove = rect.top >= height + 8;
   const places = roomBelow || !roomAbove ? [below, ...(roomAbove ? [above] : [])] : [above, below];
