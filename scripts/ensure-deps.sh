@@ -2,8 +2,9 @@
 # Installs the Debian packages a build needs, only those that are missing.
 # Usage: scripts/ensure-deps.sh [run|test|package|web]
 #   test adds what the tests need (the Windows build and Wine, the web
-#   edition and Chromium among them), package what building the .deb needs,
-#   web what building and serving the web edition needs.
+#   edition and the three browsers it is tested in among them), package
+#   what building the .deb needs, web what building and serving the web
+#   edition needs.
 set -euo pipefail
 
 packaging=(dpkg-dev file lintian)
@@ -14,7 +15,8 @@ if [[ ${1:-run} == web ]]; then
 elif [[ ${1:-run} == test ]]; then
   packages+=(libgtest-dev googletest libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
              desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix
-             wine wine64 fonts-wine fonts-arphic-uming wixl msitools "${web[@]}" chromium "${packaging[@]}")
+             wine wine64 fonts-wine fonts-arphic-uming wixl msitools "${web[@]}" chromium firefox-esr
+             webkit2gtk-driver "${packaging[@]}")
 elif [[ ${1:-run} == package ]]; then
   packages+=("${packaging[@]}")
 fi
@@ -52,10 +54,11 @@ if [[ ${1:-run} == test ]]; then
   fi
 fi
 
-# The browser tests' one npm package, pinned by its lock file.
+# The browser tests' npm packages, pinned by their lock file; Puppeteer
+# drives Debian's Firefox and downloads no browser of its own.
 if [[ ${1:-run} == test ]]; then
   tests=$(cd "$(dirname "$0")/../tests/web" && pwd)
   if [[ ! -f $tests/node_modules/.package-lock.json || $tests/package-lock.json -nt $tests/node_modules/.package-lock.json ]]; then
-    (cd "$tests" && npm ci --no-audit --no-fund --loglevel=error)
+    (cd "$tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
   fi
 fi

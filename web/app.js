@@ -1,7 +1,6 @@
 // The page glue: loads the WebAssembly module, passes clicks and edits to
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
-import createOhmcalc from './ohmcalc.js';
 
 // The page names its wide layout's media query (a mouse and 720 px; touch
 // screens get the cards), and each box and routed button its number; the
@@ -167,12 +166,23 @@ const page = {
   announce(text) { announcement.textContent = text; },
 };
 
-// The code compiles in the background. Clicks that come first show that
-// they wait, then run in order, as on the desktop: none while a report is open.
+// The code compiles as it arrives, while the module's glue loads (the page
+// preloads both). Clicks that come first show that they wait, then run in
+// order, as on the desktop: none while a report is open. A module that cannot
+// load or start is said so in the page, the boxes keeping their text.
 let module = null;
 const waiting = [];
 const whenReady = (work) => (module ? work() : waiting.push(work));
-const ready = createOhmcalc({page}).then((loaded) => {
+const compiled = Promise.resolve().then(() => WebAssembly.compileStreaming(fetch('ohmcalc.wasm')).catch(
+  () => fetch('ohmcalc.wasm').then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes))));
+const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
+  let instantiated;
+  const created = createOhmcalc({page, instantiateWasm(imports, receive) {
+    instantiated = compiled.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
+    return {};
+  }});
+  return Promise.all([created, instantiated]);
+}).then(([loaded]) => {
   loaded._ohmcalc_start();
   module = loaded;
   for (const work of waiting.splice(0)) work();
@@ -201,4 +211,8 @@ ready.then(() => {
   performance.mark('ohmcalc-ready');
   document.documentElement.classList.add('ready');
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+}, () => {
+  document.getElementById('load-failure').hidden = false;
+  waiting.length = 0;
+  for (const button of document.querySelectorAll('[aria-busy]')) button.removeAttribute('aria-busy');
 });

@@ -31,6 +31,11 @@ const std::string kCardsQuery = "(max-width: " + std::to_string(kWideMinWidthPx 
 const std::string kCardsWideQuery = kWideWidth + " and (pointer: coarse)";
 constexpr const char* kThemeColour = "#1d4e89";  // the icon's tile
 constexpr const char* kShortName = "ohmcalc";
+// For search engines, one sentence on what the page does.
+constexpr const char* kDescription =
+    "在浏览器中按欧姆定律和功率公式，由两个已知量算出电压、电流、电阻或功率，并给出标准电阻值和额定功率等设计参考。";
+// Shown when the module cannot load or start, so the page does not look alive.
+constexpr const char* kLoadFailure = "计算程序未能加载，现在无法计算。请检查网络连接后重新加载本页。";
 
 std::string Escaped(std::string_view text) {
   std::string out;
@@ -181,6 +186,7 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'">
 <title>@TITLE@</title>
+<meta name="description" content="@DESCRIPTION@">
 <meta name="theme-color" content="@THEME@">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icons/icon.svg" type="image/svg+xml">
@@ -192,6 +198,7 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <script type="module" src="app.js"></script>
 </head>
 <body>
+<p class="load-failure" id="load-failure" role="alert" hidden>@LOAD_FAILURE@</p>
 <main class="form" id="Form1" data-wide-layout="@WIDE@">
 @FORM@</main>
 <div class="announcement" id="announcement" role="status" aria-live="polite"></div>
@@ -216,6 +223,8 @@ std::string Filled(std::string_view page, const std::vector<std::pair<std::strin
 
 std::string IndexHtml() {
   return Filled(kPageTemplate, {{"@TITLE@", Escaped(kFormTitle)},
+                                {"@DESCRIPTION@", Escaped(kDescription)},
+                                {"@LOAD_FAILURE@", Escaped(kLoadFailure)},
                                 {"@THEME@", kThemeColour},
                                 {"@DISMISS@", Escaped(kReportDismissCaption)},
                                 {"@WIDE@", kWideQuery},

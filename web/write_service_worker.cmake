@@ -1,9 +1,9 @@
-# Writes SITE/sw.js from TEMPLATE: the list of every file of the site and a
-# cache name made from their content, so each new build replaces the old
-# cache and an unchanged one keeps it.
-# Usage: cmake -DSITE=dir -DTEMPLATE=sw.js.in -P write_service_worker.cmake
-file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM files sw.js)
+# Writes SITE/sw.js from TEMPLATE: the list of the build's files, FILES
+# (comma-separated, as the build names them, so nothing else in the folder
+# is shipped), and a cache name made from their content, so each new build
+# replaces the old cache and an unchanged one keeps it.
+# Usage: cmake -DSITE=dir -DFILES=a,b -DTEMPLATE=sw.js.in -P write_service_worker.cmake
+string(REPLACE "," ";" files "${FILES}")
 list(SORT files)
 set(digests "")
 set(FILES "'./'")

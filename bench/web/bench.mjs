@@ -3,12 +3,12 @@
 // cold and warm, interleaved with a bare page of the same controls and no
 // WebAssembly, and the time of one row through the JS-WebAssembly bridge.
 // Usage (from scripts/bench-web): node bench/web/bench.mjs ROUNDS
-import {cpSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {readFileSync, rmSync, statSync} from 'node:fs';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 
 import {launchChromium, openPage, serveSite, siteDir} from '../../tests/web/harness.mjs';
+import {writeBareSite} from './bare_site.mjs';
 
 const rounds = Number(process.argv[2] ?? 15);
 const median = (values) => {
@@ -17,29 +17,7 @@ const median = (values) => {
   return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
 
-// The bare page: the site's page and styles, without what loads the module,
-// and the bare script; nothing else.
-const bareDir = mkdtempSync(join(tmpdir(), 'ohmcalc-bare-'));
-for (const file of ['style.css', 'form.css']) cpSync(join(siteDir, file), join(bareDir, file));
-writeFileSync(join(bareDir, 'index.html'),
-              readFileSync(join(siteDir, 'index.html'), 'utf8').replace(/<link rel="(module)?preload"[^>]*>\n/g, ''));
-writeFileSync(join(bareDir, 'app.js'), readFileSync(new URL('bare_app.js', import.meta.url)));
-
-// Set before the page's own scripts: fills row 2 once the page is parsed,
-// presses 等于 and notes when box C has the result.
-const firstRow = () => {
-  window.firstRowAt = new Promise((resolve) => {
-    document.addEventListener('DOMContentLoaded', () => {
-      const [a, b, c] = ['Text4', 'Text5', 'Text6'].map((id) => document.getElementById(id));
-      a.value = '10';
-      b.value = '4';
-      document.getElementById('Command5').click();
-      const channel = new MessageChannel();
-      channel.port1.onmessage = () => (c.value ? resolve(performance.now()) : channel.port2.postMessage(0));
-      channel.port2.postMessage(0);
-    });
-  });
-};
+const bareDir = writeBareSite(siteDir);
 
 const ours = await serveSite(siteDir);
 const bare = await serveSite(bareDir);
@@ -88,7 +66,7 @@ try {
   for (let round = 0; round <= rounds; ++round) {
     for (const [name, site] of [['ours', ours], ['bare', bare]]) {
       const context = await browser.newContext();
-      await context.addInitScript(firstRow);
+      await context.addInitScript({path: new URL('first_row.js', import.meta.url).pathname});
       const page = await context.newPage();
       for (const kind of ['cold', 'warm']) {
         await page.goto(site.url);

@@ -15,22 +15,33 @@ const types = {
 };
 
 // Serves `root` at http://127.0.0.1:PORT/PREFIX/, so that the site is also
-// tried from a sub-path; `requests` lists every path asked for.
-export async function serveSite(root = siteDir, prefix = '/ohmcalc/') {
+// tried from a sub-path; `requests` lists every path asked for. Options:
+// `missing` files answer 404, `headers` go with every file, and `firstScript`
+// (a file) is served as /first.js and put first in the page, for what a
+// driver without init scripts (WebKit's) cannot do otherwise.
+export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing = [], headers = {}, firstScript} = {}) {
   const requests = [];
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     requests.push(path);
     let file = path.startsWith(prefix) ? normalize(join(root, path.slice(prefix.length))) : null;
     try {
+      if (firstScript && path === '/first.js') {
+        response.writeHead(200, {'Content-Type': 'text/javascript'});
+        return response.end(readFileSync(firstScript));
+      }
       if (file && statSync(file).isDirectory()) file = join(file, 'index.html');
-      const body = file && file.startsWith(normalize(root)) ? readFileSync(file) : null;
+      const served = file && file.startsWith(normalize(root)) && !missing.includes(file.slice(normalize(root).length + 1));
+      let body = served ? readFileSync(file) : null;
       if (!body) throw new Error('not found');
-      response.writeHead(200, {'Content-Type': types[extname(file)] ?? 'application/octet-stream'});
+      if (firstScript && file.endsWith('index.html')) {
+        body = String(body).replace(/(<meta http-equiv="Content-Security-Policy"[^>]*>)/, '$1\n<script src="/first.js"></script>');
+      }
+      response.writeHead(200, {'Content-Type': types[extname(file)] ?? 'application/octet-stream', ...headers});
       response.end(body);
     } catch {
-      response.writeHead(404);
-      response.end();
+      response.writeHead(404, {'Content-Type': 'text/plain'});
+      response.end('not found');  // a page all the same, of the origin
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));

@@ -4,6 +4,7 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
+import {errors, rows} from './cases.mjs';
 import {description, launchChromium, openPage, rowParts, runRow, serveSite} from './harness.mjs';
 
 let site, browser, context, page;
@@ -66,9 +67,6 @@ test('Text1 has the focus at start, and Tab walks the tab order both ways', asyn
 });
 
 test('each kind of row computes; clear empties its row; the operators and Enter change nothing', async () => {
-  const rows = [[1, '2', '3', '6'], [2, '10', '4', '2.5'], [3, '10', '20m', '500.'], [4, '60', '0.5', '120.'],
-                [5, '5', '220', '0.022727273'], [6, '0.1', '3', '0.3'], [7, '12', '4k7', '0.030638298'],
-                [7, '-3', '2', '4.5']];
   for (const [row, a, b, c] of rows) assert.equal(await runRow(page, row, a, b), c, `row ${row}: ${a}, ${b}`);
   const before = await boxTexts();
   for (const operator of description.controls.filter((entry) => entry.part === 'operator')) {
@@ -84,9 +82,6 @@ test('each kind of row computes; clear empties its row; the operators and Enter 
 });
 
 test('each error is reported modally, every box is kept and the culprit has the focus', async () => {
-  const errors = [[2, '', '4', 13, 'Text4', '类型不匹配'], [3, '5', '0', 11, 'Text8', '除数为零'],
-                  [3, '0', '0', 6, 'Text8', '溢出'], [1, '1E+400', 'x', 13, 'Text2', '类型不匹配'],
-                  [7, 'abc', '0', 13, 'Text19', '类型不匹配'], [6, '1E+200', '1E+200', 6, 'Text16', '溢出']];
   for (const [index, [row, a, b, number, culprit, description_]] of errors.entries()) {
     const parts = rowParts(row);
     await page.fill(`#${parts['box-a']}`, a);
