@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those that are missing.
-# Usage: scripts/ensure-deps.sh [run|test|package|web]
+# Usage: scripts/ensure-deps.sh [run|test|release|package|web]
 #   test adds what the tests need (the Windows build and Wine, the web
-#   edition and the three browsers it is tested in among them), package
-#   what building the .deb needs, web what building and serving the web
-#   edition needs.
+#   edition and the three browsers it is tested in among them), release the
+#   same packages without the tests' npm package and locales, package what
+#   building the .deb needs, web what building and serving the web edition
+#   needs.
 set -euo pipefail
 
-packaging=(dpkg-dev file lintian)
+packaging=(dpkg-dev file lintian python3 diffoscope-minimal)
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-noto-cjk)
 web=(emscripten python3)
 if [[ ${1:-run} == web ]]; then
   packages=(cmake make "${web[@]}")
-elif [[ ${1:-run} == test ]]; then
+elif [[ ${1:-run} == test || ${1:-run} == release ]]; then
   packages+=(libgtest-dev googletest libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
              desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix
              wine wine64 fonts-wine fonts-arphic-uming wixl msitools "${web[@]}" chromium firefox-esr
@@ -23,7 +24,7 @@ fi
 
 # Node.js and npm: Debian's, unless the machine already has a node and npm
 # of its own (their packages would conflict).
-if [[ ${1:-run} == test || ${1:-run} == web ]]; then
+if [[ ${1:-run} == test || ${1:-run} == release || ${1:-run} == web ]]; then
   command -v node >/dev/null || packages+=(nodejs)
   [[ ${1:-run} == web ]] || command -v npm >/dev/null || packages+=(npm)
 fi

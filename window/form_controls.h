@@ -28,7 +28,8 @@ struct ControlSpec {
   const char* label;
 };
 
-inline constexpr const char* kFormTitle = "Varnel电路设计辅助计算工具";
+// From the build (CMakeLists.txt), which also names the installer's product by it.
+inline constexpr const char* kFormTitle = OHMCALC_TITLE;
 inline constexpr int kClientWidthTwips = 10530;
 inline constexpr int kClientHeightTwips = 7140;
 inline constexpr int kTwipsPerPixel = 15;

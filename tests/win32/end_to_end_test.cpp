@@ -262,9 +262,10 @@ TEST(ProgramFile, CarriesVersionIconAndManifest) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  const DWORD major_minor = (OHMCALC_VERSION_MAJOR << 16) | OHMCALC_VERSION_MINOR;
+  EXPECT_EQ(fixed->dwFileVersionMS, major_minor);
+  EXPECT_EQ(fixed->dwFileVersionLS, DWORD{OHMCALC_VERSION_PATCH} << 16);
+  EXPECT_EQ(fixed->dwProductVersionMS, major_minor);
   WORD* translation = nullptr;
   ASSERT_TRUE(
       VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
@@ -274,7 +275,7 @@ TEST(ProgramFile, CarriesVersionIconAndManifest) {
        {L"\\StringFileInfo\\080404B0\\FileVersion", L"\\StringFileInfo\\080404B0\\ProductVersion"}) {
     wchar_t* text = nullptr;
     ASSERT_TRUE(VerQueryValueW(block.data(), key, reinterpret_cast<void**>(&text), &length));
-    EXPECT_EQ(std::wstring(text), L"1.00");
+    EXPECT_EQ(std::wstring(text), OHMCALC_RELEASE);  // "1.00" for 1.0.0
   }
 
   HMODULE image = LoadLibraryExW(g_exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -285,6 +286,7 @@ TEST(ProgramFile, CarriesVersionIconAndManifest) {
                   SizeofResource(image, manifest));
   EXPECT_NE(xml.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(xml.find("PerMonitorV2"), std::string::npos);
+  EXPECT_NE(xml.find("name=\"ohmcalc\" version=\"" + Narrow(OHMCALC_VERSION) + ".0\""), std::string::npos);
   HRSRC icon = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
   ASSERT_NE(icon, nullptr);
   const auto* directory = static_cast<const WORD*>(LockResource(LoadResource(image, icon)));
