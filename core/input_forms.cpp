@@ -12,8 +12,9 @@ constexpr char32_t kIdeographicSpace = 0x3000;
 constexpr char32_t kIdeographicFullStop = 0x3002;           // 。
 constexpr char32_t kHalfWidthIdeographicFullStop = 0xFF61;  // ｡
 constexpr char32_t kMinusSign = 0x2212;
+constexpr std::string_view kNoBreakSpace = "\u00A0";  // pasted from web pages
 
-// Every code point mapped here is three bytes long in UTF-8 (E2..EF lead).
+// Every other code point mapped here is three bytes long in UTF-8 (E2..EF lead).
 bool DecodeThreeByte(std::string_view text, std::size_t at, char32_t& code_point) {
   if (at + 2 >= text.size()) return false;
   auto b0 = static_cast<unsigned char>(text[at]);
@@ -33,6 +34,11 @@ std::string NormaliseInputForms(std::string_view text, std::string_view decimal_
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
+    if (text.substr(i, kNoBreakSpace.size()) == kNoBreakSpace) {
+      out.push_back(' ');
+      i += kNoBreakSpace.size();
+      continue;
+    }
     char32_t code_point = 0;
     if (!DecodeThreeByte(text, i, code_point)) {
       out.push_back(text[i++]);

@@ -114,11 +114,12 @@ bool TakeExponent(Cursor& in, std::int64_t& exponent) {
 }
 
 // A prefix letter or R standing in the decimal mark: 4k7, 2M2, 4R7, R47, 47R.
+// R in either case, as phones type it; r is no prefix, so nothing is ambiguous.
 // Called right after the whole digits; on success the fraction digits follow
 // and `power` is the prefix's.
 bool TakeCodeMark(Cursor& in, std::size_t whole, int& power) {
   std::size_t start = in.position();
-  if (in.Take('R')) {
+  if (in.Take('R') || in.Take('r')) {
     power = 0;
     return true;
   }

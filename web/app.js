@@ -2,13 +2,35 @@
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
 
-// The page names its wide layout's media query, and each box and routed
-// button its number; the module goes by those numbers.
-const wide = window.matchMedia(document.getElementById('Form1').dataset.wideLayout);
+// The page names its wide layout's media query (a mouse and 720 px; touch
+// screens get the cards), and each box and routed button its number; the
+// module goes by those numbers.
+const form = document.getElementById('Form1');
+const wide = window.matchMedia(form.dataset.wideLayout);
 const boxes = [];
 for (const box of document.querySelectorAll('.box')) boxes[Number(box.dataset.box)] = box;
 const reportDialog = document.getElementById('report');
+const announcement = document.getElementById('announcement');
 let culprit = null;
+
+// Where a browser's minimum font size enlarges the form's 12 px text, the
+// form grows with it, every place in proportion (form.css). Firefox keeps the
+// computed size and enlarges only the rendered text, so both are asked.
+function minimumFontScale() {
+  const probes = [12, 120].map((size) => {
+    const probe = form.appendChild(document.createElement('span'));
+    probe.className = 'font-probe';
+    probe.style.fontSize = `${size}px`;
+    probe.textContent = '电阻 Ω 0123456789';
+    return probe;
+  });
+  const computed = parseFloat(getComputedStyle(probes[0]).fontSize) / 12;
+  const rendered = (10 * probes[0].getBoundingClientRect().width) / probes[1].getBoundingClientRect().width;
+  probes.forEach((probe) => probe.remove());
+  return Math.max(computed, rendered > 1.05 ? rendered : 1);
+}
+const fontScale = minimumFontScale();
+if (fontScale > 1) document.documentElement.style.setProperty('--font-scale', String(fontScale));
 
 // A report of a run-time error, modal; afterwards the box to correct (0 for
 // none) has the focus with its text selected.
@@ -27,27 +49,53 @@ reportDialog.addEventListener('close', () => {
 });
 
 // Designer aids: on wide screens beside the result box while the pointer
-// rests on it (or on them) or the box has the focus, until Escape; on phones
-// under the row, opened by a tap on the box or on its button.
+// rests on it (or on them) or the box has the focus; on cards under the row,
+// opened by a tap on the box or on its button. Escape, a tap elsewhere or a
+// change of layout closes them.
 const aidsOf = new Map();  // result box -> {box, panel, toggle, hovered, focused, pinned}
 
+const overlap = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+
+// Below the box, or above it when the window has more room there; never over
+// another control that has the focus. False when there is no such place.
 function placeAids({box, panel}) {
   if (!wide.matches) {
     panel.style.left = panel.style.top = '';
-    return;
+    return true;
   }
-  // Below the box, or above it when the window has more room there.
   const rect = box.getBoundingClientRect();
-  const above = window.innerHeight - rect.bottom < panel.offsetHeight + 8 && rect.top > panel.offsetHeight + 8;
+  const height = panel.offsetHeight;
+  const below = `${box.offsetTop + box.offsetHeight + 4}px`;
+  const above = `${box.offsetTop - height - 4}px`;
+  const roomBelow = window.innerHeight - rect.bottom >= height + 8;
+  const roomAbove = rect.top >= height + 8;
+  const places = roomBelow || !roomAbove ? [below, ...(roomAbove ? [above] : [])] : [above, below];
+  const focused = document.activeElement;
+  const guarded = focused !== box && form.contains(focused) ? focused.getBoundingClientRect() : null;
   panel.style.left = `${Math.min(box.offsetLeft, box.offsetParent.clientWidth - panel.offsetWidth)}px`;
-  panel.style.top = `${above ? box.offsetTop - panel.offsetHeight - 4 : box.offsetTop + box.offsetHeight + 4}px`;
+  return places.some((top) => {
+    panel.style.top = top;
+    return !guarded || !overlap(panel.getBoundingClientRect(), guarded);
+  });
 }
 
 function updateAids(aids) {
-  const shown = aids.focused || aids.hovered || aids.pinned;
-  aids.panel.classList.toggle('shown', shown);
-  aids.toggle.setAttribute('aria-expanded', String(shown && aids.panel.textContent !== ''));
-  if (shown) placeAids(aids);
+  const wanted = (aids.focused || aids.hovered || aids.pinned) && aids.panel.textContent !== '';
+  aids.panel.classList.toggle('shown', wanted);  // shown first, to be measured
+  const shown = wanted && placeAids(aids);
+  if (!shown) aids.panel.classList.remove('shown');
+  aids.toggle.setAttribute('aria-expanded', String(shown));
+}
+
+// Lets go of aids that a pointer or a tap opened; those of the focused box stay.
+function releaseAids(aids) {
+  aids.hovered = aids.pinned = false;
+  updateAids(aids);
+}
+
+function closeAids(aids) {
+  aids.focused = false;
+  releaseAids(aids);
 }
 
 for (const box of document.querySelectorAll('.box-c')) {
@@ -69,14 +117,37 @@ for (const box of document.querySelectorAll('.box-c')) {
   }
   box.addEventListener('focus', () => set('focused', true));
   box.addEventListener('blur', () => set('focused', false));
-  box.addEventListener('keydown', (event) => {
-    if (event.key !== 'Escape') return;
-    aids.hovered = aids.focused = aids.pinned = false;
-    updateAids(aids);
+  // The button keeps the focus where it is, so one tap closes what it shows.
+  aids.toggle.addEventListener('mousedown', (event) => event.preventDefault());
+  aids.toggle.addEventListener('click', () => {
+    if (aids.panel.classList.contains('shown')) return closeAids(aids);
+    set('pinned', true);
   });
-  aids.toggle.addEventListener('click', () => set('pinned', !aids.pinned));
+  // A click on the popup where a box or button lies beneath it reaches that
+  // control; elsewhere the popup stays, for its text to be selected.
+  aids.panel.addEventListener('mousedown', (event) => {
+    if (!wide.matches) return;
+    aids.panel.style.visibility = 'hidden';
+    const beneath = document.elementFromPoint(event.clientX, event.clientY);
+    aids.panel.style.visibility = '';
+    if (!beneath?.matches('.form .box, .form .button')) return;
+    event.preventDefault();
+    closeAids(aids);
+    beneath.focus();
+  });
 }
-wide.addEventListener('change', () => aidsOf.forEach(updateAids));
+// A click or tap elsewhere (not a touch that scrolls) lets go of the aids.
+document.addEventListener('click', (event) => {
+  for (const aids of aidsOf.values()) {
+    if (![aids.box, aids.panel, aids.toggle].some((element) => element.contains(event.target))) releaseAids(aids);
+  }
+});
+document.addEventListener('keydown', (event) => {
+  if (event.key === 'Escape') aidsOf.forEach(closeAids);
+});
+document.addEventListener('focusin', () => aidsOf.forEach(updateAids));
+wide.addEventListener('change', () => aidsOf.forEach(releaseAids));
+window.addEventListener('resize', () => aidsOf.forEach(updateAids));
 
 // What the module calls.
 const page = {
@@ -92,12 +163,16 @@ const page = {
     updateAids(aids);
   },
   showReport,
+  announce(text) { announcement.textContent = text; },
 };
 
 // The code compiles as it arrives, while the module's glue loads (the page
-// preloads both); clicks that come first wait for it. A module that cannot
+// preloads both). Clicks that come first show that they wait, then run in
+// order, as on the desktop: none while a report is open. A module that cannot
 // load or start is said so in the page, the boxes keeping their text.
 let module = null;
+const waiting = [];
+const whenReady = (work) => (module ? work() : waiting.push(work));
 const compiled = Promise.resolve().then(() => WebAssembly.compileStreaming(fetch('ohmcalc.wasm')).catch(
   () => fetch('ohmcalc.wasm').then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes))));
 const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
@@ -110,13 +185,21 @@ const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
 }).then(([loaded]) => {
   loaded._ohmcalc_start();
   module = loaded;
+  for (const work of waiting.splice(0)) work();
 });
-const whenReady = (call) => (module ? call() : ready.then(call, () => {}));
 
 // The operator buttons have no route: a click there only moves the focus.
 for (const button of document.querySelectorAll('.form .button[data-route]')) {
   const route = Number(button.dataset.route);
-  button.addEventListener('click', () => whenReady(() => module._ohmcalc_click(route)));
+  button.addEventListener('click', () => {
+    if (!module) button.setAttribute('aria-busy', 'true');
+    whenReady(() => {
+      button.removeAttribute('aria-busy');
+      if (reportDialog.open) return;
+      announcement.textContent = '';
+      module._ohmcalc_click(route);
+    });
+  });
 }
 for (const box of boxes.slice(1)) {
   const number = Number(box.dataset.box);
@@ -130,4 +213,6 @@ ready.then(() => {
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 }, () => {
   document.getElementById('load-failure').hidden = false;
+  waiting.length = 0;
+  for (const button of document.querySelectorAll('[aria-busy]')) button.removeAttribute('aria-busy');
 });

@@ -6,6 +6,7 @@
 
 #include "web/page_boxes.h"
 #include "window/click_routes.h"
+#include "window/control_names.h"
 #include "window/report_wording.h"
 #include "window/row_actions.h"
 #include "window/system_number_locale.h"
@@ -26,6 +27,10 @@ ohmcalc::PageBoxes& Boxes() {
 EM_JS(void, ShowReport, (const char* text, int culprit), {
   Module.page.showReport(UTF8ToString(text), culprit);
 });
+
+EM_JS(void, Announce, (const char* text), {
+  Module.page.announce(UTF8ToString(text));
+});
 // clang-format on
 
 }  // namespace
@@ -39,8 +44,14 @@ EMSCRIPTEN_KEEPALIVE void ohmcalc_start() { Locale() = ohmcalc::SystemNumberLoca
 // false for a number that names no route.
 EMSCRIPTEN_KEEPALIVE bool ohmcalc_click(int route) {
   if (route < 0 || static_cast<std::size_t>(route) >= ohmcalc::kClickRoutes.size()) return false;
-  auto failure = ohmcalc::RunClickRoute(ohmcalc::kClickRoutes[static_cast<std::size_t>(route)], Boxes(), Locale());
-  if (failure) ShowReport(ohmcalc::ReportText(failure->error.number()).c_str(), failure->culprit);
+  const ohmcalc::ClickRoute& clicked = ohmcalc::kClickRoutes[static_cast<std::size_t>(route)];
+  if (auto failure = ohmcalc::RunClickRoute(clicked, Boxes(), Locale())) {
+    ShowReport(ohmcalc::ReportText(failure->error.number()).c_str(), failure->culprit);
+  } else if (clicked.action == ohmcalc::RowAction::kEvaluate) {
+    // A report speaks for itself; a result is announced with its row.
+    const int result = ohmcalc::CalcRowNumbered(clicked.row).c;
+    Announce(ohmcalc::ResultAnnouncement(ohmcalc::BoxControl(result), Boxes().Get(result)).c_str());
+  }
   return true;
 }
 

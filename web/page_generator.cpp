@@ -21,11 +21,14 @@
 namespace ohmcalc {
 namespace {
 
-// Wide screens show the form at its places; narrower ones stack the rows.
-// The style sheet names the two layouts' queries (--wide), (--narrow).
+// Wide screens with a mouse show the form at its places; narrower ones and
+// touch screens stack the rows as cards, in two columns from the same width.
+// The style sheet names these queries (--wide), (--cards), (--cards-wide).
 constexpr int kWideMinWidthPx = 720;
-const std::string kWideQuery = "(min-width: " + std::to_string(kWideMinWidthPx) + "px)";
-const std::string kNarrowQuery = "(max-width: " + std::to_string(kWideMinWidthPx - 1) + ".98px)";
+const std::string kWideWidth = "(min-width: " + std::to_string(kWideMinWidthPx) + "px)";
+const std::string kWideQuery = kWideWidth + " and (pointer: fine), " + kWideWidth + " and (pointer: none)";
+const std::string kCardsQuery = "(max-width: " + std::to_string(kWideMinWidthPx - 1) + ".98px), (pointer: coarse)";
+const std::string kCardsWideQuery = kWideWidth + " and (pointer: coarse)";
 constexpr const char* kThemeColour = "#1d4e89";  // the icon's tile
 constexpr const char* kShortName = "ohmcalc";
 // For search engines, one sentence on what the page does.
@@ -66,7 +69,13 @@ std::string JsonString(std::string_view text) {
   return out + '"';
 }
 
-std::string Px(int twips) { return std::to_string(TwipsToPixels(twips)) + "px"; }
+// The form's text is 12 px, the root font on wide screens, and places are
+// given in twelfths of it: where a browser's minimum font size enlarges that
+// text, the page glue sets --font-scale and the whole form grows in proportion.
+constexpr int kFormFontPx = 12;
+std::string Length(int twips) {
+  return "calc(" + std::to_string(TwipsToPixels(twips)) + "rem / " + std::to_string(kFormFontPx) + ")";
+}
 
 const CalcRow& RowOf(const ControlSpec& entry) { return kCalcRows.at(static_cast<std::size_t>(entry.row - 1)); }
 
@@ -134,7 +143,7 @@ std::string ControlHtml(const ControlSpec& entry) {
     html +=
         "<button type=\"button\" class=\"aids-toggle\" tabindex=\"-1\" hidden aria-expanded=\"false\" "
         "aria-controls=\"" +
-        AidsId(entry) + "\" aria-label=\"" + Escaped(kDesignerAidsName) + "\">i</button>";
+        AidsId(entry) + "\" aria-label=\"" + Escaped(DesignerAidsName(entry.row)) + "\">i</button>";
     html += "<div class=\"aids\" id=\"" + AidsId(entry) + "\" role=\"tooltip\"></div>";
     return html;
   }
@@ -149,8 +158,8 @@ std::string FormHtml() {
     if (entry.row != open_row && open_row != 0) html += "</div>\n";
     if (entry.kind == ControlKind::kBar) {
       open_row = 0;
-      html += "<div class=\"bar\" id=\"" + std::string(entry.name) + "\" aria-hidden=\"true\">" +
-              Escaped(entry.caption) + "</div>\n";
+      // Decoration: the caption the window gives it is never seen.
+      html += "<div class=\"bar\" id=\"" + std::string(entry.name) + "\" aria-hidden=\"true\"></div>\n";
       continue;
     }
     if (entry.row != open_row) {
@@ -192,6 +201,7 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <p class="load-failure" id="load-failure" role="alert" hidden>@LOAD_FAILURE@</p>
 <main class="form" id="Form1" data-wide-layout="@WIDE@">
 @FORM@</main>
+<div class="announcement" id="announcement" role="status" aria-live="polite"></div>
 <dialog id="report" aria-labelledby="report-title" aria-describedby="report-text">
 <p class="report-title" id="report-title">@TITLE@</p>
 <div class="report-body"><span class="report-icon" aria-hidden="true">!</span><p id="report-text"></p></div>
@@ -222,18 +232,20 @@ std::string IndexHtml() {
 }
 
 std::string FormCss() {
-  std::string css = "@media " + kWideQuery + " {\n.form { width: " + Px(kClientWidthTwips) + "; height: " + Px(kClientHeightTwips) + "; }\n";
+  std::string css = "@media " + kWideQuery + " {\nhtml { font-size: calc(" + std::to_string(kFormFontPx) +
+                    "px * var(--font-scale, 1)); }\n.form { width: " + Length(kClientWidthTwips) +
+                    "; height: " + Length(kClientHeightTwips) + "; }\n";
   for (const ControlSpec& entry : kFormControls) {
     const TwipRect& r = entry.rect;
-    css += "#" + std::string(entry.name) + " { left: " + Px(r.left) + "; top: " + Px(r.top) +
-           "; width: " + Px(r.width) + "; height: " + Px(r.height) + "; }\n";
+    css += "#" + std::string(entry.name) + " { left: " + Length(r.left) + "; top: " + Length(r.top) +
+           "; width: " + Length(r.width) + "; height: " + Length(r.height) + "; }\n";
   }
   return css + "}\n";
 }
 
 // The look, with each layout's query in place of its name.
 std::string StyleCss(const std::string& source) {
-  return Filled(source, {{"(--wide)", kWideQuery}, {"(--narrow)", kNarrowQuery}});
+  return Filled(source, {{"(--wide)", kWideQuery}, {"(--cards)", kCardsQuery}, {"(--cards-wide)", kCardsWideQuery}});
 }
 
 std::string Manifest() {

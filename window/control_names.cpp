@@ -58,4 +58,10 @@ std::string AccessibleName(const ControlSpec& entry) {
   return entry.caption;
 }
 
+std::string ResultAnnouncement(const ControlSpec& result_box, std::string_view text) {
+  return AccessibleName(result_box) + " " + std::string(text);
+}
+
+std::string DesignerAidsName(int row) { return RowName(row) + " 设计参考"; }
+
 }  // namespace ohmcalc

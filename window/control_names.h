@@ -24,11 +24,15 @@ std::string RowName(int row);
 // quantity ("第2行 电流 A") or the button's role ("第1行 乘以", "第1行 等于").
 std::string AccessibleName(const ControlSpec& entry);
 
+// What a screen reader is told once a row has computed: its result box's
+// name and text ("第2行 电流 A 2.5").
+std::string ResultAnnouncement(const ControlSpec& result_box, std::string_view text);
+
 // The tooltip of every operand box: the forms of number it accepts.
 inline constexpr const char* kOperandToolTip = "可输入 4.7k、2k2、100m、R47 等";
 
-// What a screen reader says for a control that opens a result's designer
-// aids, where a front end has one (a tap target beside the box).
-inline constexpr const char* kDesignerAidsName = "设计参考";
+// What a screen reader says for a control that opens row `row`'s designer
+// aids, where a front end has one (a tap target beside the box): "第3行 设计参考".
+std::string DesignerAidsName(int row);
 
 }  // namespace ohmcalc

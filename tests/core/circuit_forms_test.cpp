@@ -56,6 +56,10 @@ const Form kEitherLocale[] = {
     {"R47", 0.47},
     {"0R1", 0.1},
     {"47R", 47},
+    {"4r7", 4.7},  // as phones type it
+    {"r47", 0.47},
+    {"0r1", 0.1},
+    {"47r", 47},
     {"2n2", 2.2e-9},
     {"4\u00B57", 4.7e-6},
     {"-4k7", -4700},
@@ -63,12 +67,15 @@ const Form kEitherLocale[] = {
     {"1e3", 1000},
     {"1E3", 1000},
     // Full-width and input-method forms.
-    {"\uFF14\uFF17\uFF10", 470},         // ４７０
-    {"\uFF14\uFF4B\uFF17", 4700},        // ４ｋ７
-    {"\uFF0D\uFF12", -2},                // －２
-    {"\uFF0B\uFF12", 2},                 // ＋２
-    {"\u2212\uFF12", -2},                // −２
-    {"\u30002\u3000", 2},                // ideographic spaces
+    {"\uFF14\uFF17\uFF10", 470},   // ４７０
+    {"\uFF14\uFF4B\uFF17", 4700},  // ４ｋ７
+    {"\uFF0D\uFF12", -2},          // －２
+    {"\uFF0B\uFF12", 2},           // ＋２
+    {"\u2212\uFF12", -2},          // −２
+    {"\u30002\u3000", 2},          // ideographic spaces
+    {"\u00A02\u00A0", 2},          // no-break spaces, pasted from web pages
+    {"100\u00A0m", 0.1},
+    {"-5\u00A0k", -5000},
     {"\uFF11\uFF25\uFF13", 1000},        // １Ｅ３
     {"\uFF11\uFF2D\uFF25\uFF27", 1e6},   // １ＭＥＧ
     {"4\u30027", 4.7},                   // 4。7
@@ -89,7 +96,10 @@ const Form kEitherLocale[] = {
     {"4 k7", kMismatch},
     {"4  k", kMismatch},
     {"4 R7", kMismatch},
-    {"4r7", kMismatch},
+    {"4 r7", kMismatch},
+    {"4r7k", kMismatch},
+    {"r", kMismatch},
+    {"4\u00A0\u00A0k", kMismatch},
     {"4x", kMismatch},
     {"1E", kMismatch},
     {"1me", kMismatch},

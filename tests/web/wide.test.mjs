@@ -31,7 +31,10 @@ test('every control stands at its place with its caption and accessible name', a
                                        [box.width, width, 'width'], [box.height, entry.height, 'height']]) {
       assert.ok(Math.abs(got - wanted) <= 1, `${entry.name} ${what}: ${got}, wanted ${wanted}`);
     }
-    if (entry.kind !== 'textbox') {
+    if (entry.kind === 'bar') {
+      assert.equal(await page.locator(`#${entry.name}`).textContent(), '', `${entry.name} is decoration`);
+      assert.equal(await page.getAttribute(`#${entry.name}`, 'aria-hidden'), 'true');
+    } else if (entry.kind !== 'textbox') {
       assert.equal(await page.locator(`#${entry.name}`).textContent(), entry.caption, entry.name);
     } else {
       assert.equal(await page.inputValue(`#${entry.name}`), '', `${entry.name} starts empty`);
@@ -42,6 +45,7 @@ test('every control stands at its place with its caption and accessible name', a
       assert.equal(await named.getAttribute('id'), entry.name, entry.accessibleName);
     }
   }
+  assert.doesNotMatch(await page.evaluate(() => document.body.innerText), /Label\d/);
   const red = await page.$eval('#Label18', (bar) => getComputedStyle(bar).backgroundColor);
   assert.equal(red, 'rgb(255, 0, 0)');
 });
@@ -150,4 +154,57 @@ test('the designer aids show on hover and on focus, beside the result box, until
   await aids.waitFor({state: 'visible'});
   await page.click('#Command9');
   assert.equal(await aids.textContent(), '', 'cleared with the row');
+});
+
+test('the result is announced politely after 等于, nothing on a report', async () => {
+  const announced = () => page.textContent('[aria-live="polite"]');
+  assert.equal(await runRow(page, 2, '10', '4'), '2.5');
+  assert.equal(await announced(), '第2行 电流 A 2.5');
+  assert.equal(await runRow(page, 3, '10', '20m'), '500.');
+  assert.equal(await announced(), '第3行 电阻 Ω 500.');
+  await runRow(page, 2, 'x', '4');
+  await page.keyboard.press('Escape');
+  await page.locator('#report').waitFor({state: 'hidden'});
+  assert.equal(await announced(), '');
+});
+
+test('hover aids never cover the focused box, and Escape closes them wherever the focus is', async () => {
+  await runRow(page, 3, '10', '20m');
+  const aids = page.locator('#aids-Text9');
+  const overlap = (a, b) => a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+  for (const target of ['#Text11', '#Text12', '#Command11']) {
+    await page.click('#Text1');
+    await page.hover('#Text9');
+    await aids.waitFor({state: 'visible'});
+    const place = await page.locator(target).boundingBox();
+    await page.mouse.click(place.x + place.width / 2, place.y + place.height / 2);
+    assert.equal(await page.evaluate(() => document.activeElement.id), target.slice(1), `${target} has the focus`);
+    await page.waitForTimeout(300);
+    if (await aids.isVisible()) assert.ok(!overlap(await aids.boundingBox(), place), `${target} uncovered`);
+  }
+  await page.click('#Text1');
+  await page.hover('#Text9');
+  await aids.waitFor({state: 'visible'});
+  await page.keyboard.press('Escape');
+  await aids.waitFor({state: 'hidden', timeout: 2000});
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
+});
+
+test('aids opened on the cards close when the window widens to the form, and on a click outside', async () => {
+  await runRow(page, 3, '10', '20m');
+  const aids = page.locator('#aids-Text9');
+  try {
+    await page.setViewportSize({width: 700, height: 768});
+    await page.click('[aria-controls="aids-Text9"]');
+    await aids.waitFor({state: 'visible'});
+    await page.setViewportSize({width: 1024, height: 768});
+    await aids.waitFor({state: 'hidden', timeout: 2000});
+    await page.setViewportSize({width: 700, height: 768});
+    await page.click('[aria-controls="aids-Text9"]');
+    await aids.waitFor({state: 'visible'});
+    await page.click('#Label2');
+    await aids.waitFor({state: 'hidden', timeout: 2000});
+  } finally {
+    await page.setViewportSize({width: 1024, height: 768});
+  }
 });
