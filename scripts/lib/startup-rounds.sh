@@ -6,21 +6,29 @@
 # Usage (sourced): startup_rounds PAIRS PROBE NAME_A "CMD_A" NAME_B "CMD_B"
 startup_rounds() {
   local pairs=$1 probe=$2 name_a=$3 command_a=$4 name_b=$5 command_b=$6
-  local results i
+  local results i a b load_before
   results=$(mktemp -d)
+  load_before=$(cut -d' ' -f1-3 /proc/loadavg)
   # shellcheck disable=SC2086
   for i in 1 2; do { "$probe" -- $command_a && "$probe" -- $command_b; } >/dev/null || true; done
   for ((i = 1; i <= pairs; i++)); do
+    # A pair with a failed run is left out, so that the lines stay paired.
     # shellcheck disable=SC2086
     if ((i % 2)); then
-      "$probe" -- $command_a >>"$results/a"
-      "$probe" -- $command_b >>"$results/b"
+      a=$("$probe" -- $command_a) && b=$("$probe" -- $command_b)
     else
-      "$probe" -- $command_b >>"$results/b"
-      "$probe" -- $command_a >>"$results/a"
-    fi
+      b=$("$probe" -- $command_b) && a=$("$probe" -- $command_a)
+    fi || continue
+    echo "$a" >>"$results/a"
+    echo "$b" >>"$results/b"
   done
+  if [[ ! -s $results/a ]]; then
+    echo "startup_rounds: no pair completed" >&2
+    rm -rf "$results"
+    return 1
+  fi
   startup_summary "$name_a" "$name_b" "$results/a" "$results/b"
+  echo "load averages (1, 5, 15 min) before $load_before, after $(cut -d' ' -f1-3 /proc/loadavg)"
   rm -rf "$results"
 }
 
