@@ -23,7 +23,7 @@ constexpr COLORREF kBarRed = RGB(0xFF, 0x00, 0x00);
 constexpr int kToolTipWidthAt96Dpi = 640;
 constexpr int kToolTipShownMs = 30000;
 constexpr int kIconResource = 1;
-constexpr UINT kAddToolTipsMessage = WM_APP;
+constexpr UINT kAfterFirstPaintMessage = WM_APP;
 
 struct ControlClass {
   const wchar_t* name;
@@ -72,6 +72,14 @@ Place PlaceAt(const TwipRect& rect, UINT dpi) {
   return {scale(rect.left), scale(rect.top), scale(rect.width), scale(rect.height)};
 }
 
+// The window's outer size for its client area at `dpi`.
+SIZE FrameSize(UINT dpi) {
+  const Place client = PlaceAt({0, 0, kClientWidthTwips, kClientHeightTwips}, dpi);
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 HICON LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                        GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), LR_DEFAULTCOLOR));
@@ -111,8 +119,11 @@ HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
   }();
   StartupMark("class registration");
   if (registered == 0) return nullptr;
+  // Made at its size for the system's DPI, which is the window's unless it
+  // opens on a monitor of another.
+  const SIZE frame = FrameSize(GetDpiForSystem());
   HWND window = CreateWindowExW(kWindowExStyle, kForm1ClassName, Widen(kFormTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, &locale);
+                                CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, &locale);
   StartupMark("main window");
   return window;
 }
@@ -148,12 +159,19 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       SetIcons();
       StartupMark("icon");
       BuildControls(GetDpiForWindow(window_));
-      // Tooltips are first needed when the pointer rests on a box: they are
-      // made once the window is up, not before it shows.
-      PostMessageW(window_, kAddToolTipsMessage, 0, 0);
+      if (GetDpiForWindow(window_) != GetDpiForSystem()) FitFrame(GetDpiForWindow(window_));
+      StartupMark("layout");
+      // A screen reader reads out the box with the focus as the window shows.
+      AddAccessibleName(Box(1));
+      StartupMark("accessible names");
+      // The other boxes' names and the tooltips are first needed on a key or
+      // a hover: they are made once the window is up, not before it shows.
+      PostMessageW(window_, kAfterFirstPaintMessage, 0, 0);
       return 0;
-    case kAddToolTipsMessage:
+    case kAfterFirstPaintMessage:
       StartupMark("message loop");
+      for (std::size_t box = 1; box < boxes_.size(); ++box) AddAccessibleName(boxes_[box]);
+      StartupMark("accessible names after the first paint");
       AddToolTips();
       StartupMark("tooltip control and tools");
       StartupMarksWrite();
@@ -217,14 +235,6 @@ void Form1::BuildControls(UINT dpi) {
   StartupMark("fonts");
   for (std::size_t index : CreationOrder()) {
     const ControlSpec& entry = kFormControls[index];
-    if (entry.kind == ControlKind::kTextBox) {
-      StartupMark("seventy controls");
-      // Screen readers name an edit control after the label just before it;
-      // this one is never shown and carries the box's accessible name.
-      CreateWindowExW(0, L"STATIC", Widen(AccessibleName(entry)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window_,
-                      nullptr, instance, nullptr);
-      StartupMark("accessible names");
-    }
     const ControlClass control_class = ClassOf(entry.kind);
     const Place place = PlaceAt(entry.rect, dpi);
     HWND control =
@@ -242,8 +252,6 @@ void Form1::BuildControls(UINT dpi) {
   }
   last_focus_ = Box(1);
   StartupMark("seventy controls");
-  FitFrame(dpi);
-  StartupMark("layout");
 }
 
 void Form1::Layout(UINT dpi) {
@@ -261,11 +269,19 @@ void Form1::Layout(UINT dpi) {
 }
 
 void Form1::FitFrame(UINT dpi) {
-  const Place client = PlaceAt({0, 0, kClientWidthTwips, kClientHeightTwips}, dpi);
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE frame = FrameSize(dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Screen readers name an edit control after the label just before it in
+// z-order; this one is never shown and carries the box's accessible name.
+void Form1::AddAccessibleName(HWND box) {
+  auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  const ControlSpec& entry = kFormControls[static_cast<std::size_t>(GetDlgCtrlID(box) - kFirstControlId)];
+  HWND label = CreateWindowExW(0, L"STATIC", Widen(AccessibleName(entry)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+                               window_, nullptr, instance, nullptr);
+  HWND above = GetWindow(box, GW_HWNDPREV);
+  SetWindowPos(label, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form1::AddToolTips() {

@@ -38,6 +38,7 @@ class Form1 {
 
   void SetIcons();
   void BuildControls(UINT dpi);  // at their places, with their fonts
+  void AddAccessibleName(HWND box);
   void AddToolTips();
   void FitToolTip(const Fonts& fonts, UINT dpi);
   TTTOOLINFOW Tool(int box, const wchar_t* text) const;  // box's entry in the tooltip control
