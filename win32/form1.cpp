@@ -8,6 +8,7 @@
 #include "core/designer_aids.h"
 #include "win32/box_field_store.h"
 #include "win32/error_report.h"
+#include "win32/startup_marks.h"
 #include "win32/utf16.h"
 #include "window/control_names.h"
 #include "window/row_actions.h"
@@ -22,7 +23,7 @@ constexpr COLORREF kBarRed = RGB(0xFF, 0x00, 0x00);
 constexpr int kToolTipWidthAt96Dpi = 640;
 constexpr int kToolTipShownMs = 30000;
 constexpr int kIconResource = 1;
-constexpr UINT kAddToolTipsMessage = WM_APP;
+constexpr UINT kAfterFirstPaintMessage = WM_APP;
 
 struct ControlClass {
   const wchar_t* name;
@@ -62,6 +63,23 @@ std::array<std::size_t, kFormControls.size()> CreationOrder() {
   return order;
 }
 
+struct Place {
+  int x, y, width, height;
+};
+
+Place PlaceAt(const TwipRect& rect, UINT dpi) {
+  auto scale = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); };
+  return {scale(rect.left), scale(rect.top), scale(rect.width), scale(rect.height)};
+}
+
+// The window's outer size for its client area at `dpi`.
+SIZE FrameSize(UINT dpi) {
+  const Place client = PlaceAt({0, 0, kClientWidthTwips, kClientHeightTwips}, dpi);
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 HICON LoadProgramIcon(HINSTANCE instance, int metric_x, int metric_y) {
   return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
                                        GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), LR_DEFAULTCOLOR));
@@ -88,7 +106,7 @@ HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
     // The themed controls, the tooltip among them.
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
@@ -99,9 +117,15 @@ HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
     window_class.lpszClassName = kForm1ClassName;
     return RegisterClassExW(&window_class);
   }();
+  StartupMark("class registration");
   if (registered == 0) return nullptr;
-  return CreateWindowExW(kWindowExStyle, kForm1ClassName, Widen(kFormTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, &locale);
+  // Made at its size for the system's DPI, which is the window's unless it
+  // opens on a monitor of another.
+  const SIZE frame = FrameSize(GetDpiForSystem());
+  HWND window = CreateWindowExW(kWindowExStyle, kForm1ClassName, Widen(kFormTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, &locale);
+  StartupMark("main window");
+  return window;
 }
 
 Form1::Form1(HWND window, NumberLocale locale)
@@ -109,8 +133,10 @@ Form1::Form1(HWND window, NumberLocale locale)
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
+    StartupMark("main window");
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
     auto* form = new Form1(window, *static_cast<NumberLocale*>(create->lpCreateParams));
+    StartupMark("colours and brushes");
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   }
   auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -129,15 +155,26 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPA
 LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
+      StartupMark("main window");
       SetIcons();
-      BuildControls();
-      Layout(GetDpiForWindow(window_));
-      // Tooltips are first needed when the pointer rests on a box: they are
-      // made once the window is up, not before it shows.
-      PostMessageW(window_, kAddToolTipsMessage, 0, 0);
+      StartupMark("icon");
+      BuildControls(GetDpiForWindow(window_));
+      if (GetDpiForWindow(window_) != GetDpiForSystem()) FitFrame(GetDpiForWindow(window_));
+      StartupMark("layout");
+      // A screen reader reads out the box with the focus as the window shows.
+      AddAccessibleName(Box(1));
+      StartupMark("accessible names");
+      // The other boxes' names and the tooltips are first needed on a key or
+      // a hover: they are made once the window is up, not before it shows.
+      PostMessageW(window_, kAfterFirstPaintMessage, 0, 0);
       return 0;
-    case kAddToolTipsMessage:
+    case kAfterFirstPaintMessage:
+      StartupMark("message loop");
+      for (std::size_t box = 1; box < boxes_.size(); ++box) AddAccessibleName(boxes_[box]);
+      StartupMark("accessible names after the first paint");
       AddToolTips();
+      StartupMark("tooltip control and tools");
+      StartupMarksWrite();
       return 0;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
@@ -146,15 +183,18 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_CTLCOLORSTATIC: {
+      StartupMark("first paint");
       auto* device = reinterpret_cast<HDC>(wparam);
       const int index = GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) - kFirstControlId;
       if (index >= 0 && index < static_cast<int>(kFormControls.size()) &&
           kFormControls[static_cast<std::size_t>(index)].kind == ControlKind::kBar) {
         SetBkColor(device, kBarRed);
+        StartupMark("colours and brushes");
         return reinterpret_cast<LRESULT>(bar_brush_);
       }
       SetTextColor(device, GetSysColor(COLOR_WINDOWTEXT));
       SetBkColor(device, GetSysColor(COLOR_WINDOW));
+      StartupMark("colours and brushes");
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     case WM_COMMAND:
@@ -189,20 +229,21 @@ void Form1::SetIcons() {
                reinterpret_cast<LPARAM>(LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON)));
 }
 
-void Form1::BuildControls() {
+void Form1::BuildControls(UINT dpi) {
   auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  fonts_ = std::make_unique<Fonts>(dpi);
+  StartupMark("fonts");
   for (std::size_t index : CreationOrder()) {
     const ControlSpec& entry = kFormControls[index];
-    if (entry.kind == ControlKind::kTextBox) {
-      // Screen readers name an edit control after the label just before it;
-      // this one is never shown and carries the box's accessible name.
-      CreateWindowExW(0, L"STATIC", Widen(AccessibleName(entry)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, window_,
-                      nullptr, instance, nullptr);
-    }
     const ControlClass control_class = ClassOf(entry.kind);
-    HWND control = CreateWindowExW(
-        control_class.ex_style, control_class.name, Widen(entry.caption).c_str(), control_class.style, 0, 0, 0, 0,
-        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance, nullptr);
+    const Place place = PlaceAt(entry.rect, dpi);
+    HWND control =
+        CreateWindowExW(control_class.ex_style, control_class.name, Widen(entry.caption).c_str(), control_class.style,
+                        place.x, place.y, place.width, place.height, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance, nullptr);
+    StartupMark("seventy controls");
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(entry.font)), FALSE);
+    StartupMark("fonts");
     controls_[index] = control;
     if (entry.kind == ControlKind::kTextBox) {
       boxes_.at(static_cast<std::size_t>(BoxNumber(entry) - 1)) = control;
@@ -210,25 +251,37 @@ void Form1::BuildControls() {
     }
   }
   last_focus_ = Box(1);
+  StartupMark("seventy controls");
 }
 
 void Form1::Layout(UINT dpi) {
-  auto scale = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); };
   auto fonts = std::make_unique<Fonts>(dpi);
   for (std::size_t index = 0; index < kFormControls.size(); ++index) {
     const ControlSpec& entry = kFormControls[index];
-    SetWindowPos(controls_[index], nullptr, scale(entry.rect.left), scale(entry.rect.top), scale(entry.rect.width),
-                 scale(entry.rect.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    const Place place = PlaceAt(entry.rect, dpi);
+    SetWindowPos(controls_[index], nullptr, place.x, place.y, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts->For(entry.font)), FALSE);
   }
   if (tooltip_ != nullptr) FitToolTip(*fonts, dpi);
   fonts_ = std::move(fonts);  // the old fonts go only once no control uses them
-
-  RECT frame{0, 0, scale(kClientWidthTwips), scale(kClientHeightTwips)};
-  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitFrame(dpi);
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Form1::FitFrame(UINT dpi) {
+  const SIZE frame = FrameSize(dpi);
+  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Screen readers name an edit control after the label just before it in
+// z-order; this one is never shown and carries the box's accessible name.
+void Form1::AddAccessibleName(HWND box) {
+  auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  const ControlSpec& entry = kFormControls[static_cast<std::size_t>(GetDlgCtrlID(box) - kFirstControlId)];
+  HWND label = CreateWindowExW(0, L"STATIC", Widen(AccessibleName(entry)).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+                               window_, nullptr, instance, nullptr);
+  HWND above = GetWindow(box, GW_HWNDPREV);
+  SetWindowPos(label, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form1::AddToolTips() {

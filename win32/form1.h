@@ -37,11 +37,13 @@ class Form1 {
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   void SetIcons();
-  void BuildControls();
+  void BuildControls(UINT dpi);  // at their places, with their fonts
+  void AddAccessibleName(HWND box);
   void AddToolTips();
   void FitToolTip(const Fonts& fonts, UINT dpi);
   TTTOOLINFOW Tool(int box, const wchar_t* text) const;  // box's entry in the tooltip control
-  void Layout(UINT dpi);
+  void Layout(UINT dpi);                                 // again, at a new DPI
+  void FitFrame(UINT dpi);
   void OnCommand(int id, int code);
   void RunRowAction(const ClickRoute& route);
   void ShowDesignerAids(const CalcRow& row);

@@ -1,13 +1,17 @@
 #include <windows.h>
 
 #include "win32/form1.h"
+#include "win32/startup_marks.h"
 #include "window/system_number_locale.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  ohmcalc::StartupMark("wWinMain");
   HWND window = ohmcalc::Form1::Create(instance, ohmcalc::SystemNumberLocale());
   if (window == nullptr) return 1;
   ShowWindow(window, show);
+  ohmcalc::StartupMark("show");
   UpdateWindow(window);
+  ohmcalc::StartupMark("first paint");
 
   // The dialog manager gives Tab and Shift+Tab; no control answers to the
   // IDOK and IDCANCEL it sends for Enter and Escape.

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "win32/startup_marks.h"
 #include "window/form_controls.h"
 
 namespace {
@@ -27,6 +28,7 @@ LRESULT CALLBACK BareProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  ohmcalc::StartupMark("wWinMain");
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES;
@@ -38,10 +40,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   window_class.lpszClassName = L"bare window";
   RegisterClassExW(&window_class);
+  ohmcalc::StartupMark("class registration");
   HWND window =
       CreateWindowExW(0, L"bare window", Wide(ohmcalc::kFormTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                       CW_USEDEFAULT, ohmcalc::TwipsToPixels(ohmcalc::kClientWidthTwips),
                       ohmcalc::TwipsToPixels(ohmcalc::kClientHeightTwips), nullptr, nullptr, instance, nullptr);
+  ohmcalc::StartupMark("main window");
   LOGFONTW font{};
   font.lfCharSet = GB2312_CHARSET;
   font.lfHeight = -21;
@@ -50,6 +54,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   font.lfHeight = -12;
   lstrcpyW(font.lfFaceName, L"Microsoft YaHei UI");
   HFONT interface_font = CreateFontIndirectW(&font);
+  ohmcalc::StartupMark("fonts");
   for (const ohmcalc::ControlSpec& entry : ohmcalc::kFormControls) {
     const wchar_t* name = entry.kind == ohmcalc::ControlKind::kTextBox  ? L"EDIT"
                           : entry.kind == ohmcalc::ControlKind::kButton ? L"BUTTON"
@@ -58,11 +63,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                                    ohmcalc::TwipsToPixels(entry.rect.left), ohmcalc::TwipsToPixels(entry.rect.top),
                                    ohmcalc::TwipsToPixels(entry.rect.width), ohmcalc::TwipsToPixels(entry.rect.height),
                                    window, nullptr, instance, nullptr);
+    ohmcalc::StartupMark("seventy controls");
     const bool box = entry.kind == ohmcalc::ControlKind::kTextBox;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(box ? box_font : interface_font), FALSE);
+    ohmcalc::StartupMark("fonts");
   }
   ShowWindow(window, show);
+  ohmcalc::StartupMark("show");
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    DispatchMessageW(&message);
+    ohmcalc::StartupMarksWriteWhenIdle("first paint");
+  }
   return 0;
 }
