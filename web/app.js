@@ -2,6 +2,29 @@
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
 
+// The code compiles as it arrives and the module's glue loads (the page
+// preloads both), from the first line on, while the page sets itself up.
+// Clicks that come first show that they wait, then run in order, as on the
+// desktop: none while a report is open. A module that cannot load or start
+// is said so in the page, the boxes keeping their text.
+let module = null;
+const waiting = [];
+const whenReady = (work) => (module ? work() : waiting.push(work));
+const compiled = (async () => WebAssembly.compileStreaming(fetch('ohmcalc.wasm')))().catch(
+  () => fetch('ohmcalc.wasm').then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
+  let instantiated;
+  const created = createOhmcalc({page, instantiateWasm(imports, receive) {
+    instantiated = compiled.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
+    return {};
+  }});
+  return Promise.all([created, instantiated]);
+}).then(([loaded]) => {
+  loaded._ohmcalc_start();
+  module = loaded;
+  for (const work of waiting.splice(0)) work();
+});
+
 // The page names its wide layout's media query (a mouse and 720 px; touch
 // screens get the cards), and each box and routed button its number; the
 // module goes by those numbers.
@@ -35,6 +58,7 @@ if (fontScale > 1) document.documentElement.style.setProperty('--font-scale', St
 // A report of a run-time error, modal; afterwards the box to correct (0 for
 // none) has the focus with its text selected.
 function showReport(text, culpritBox) {
+  announcement.textContent = '';  // the dialog says it all
   document.getElementById('report-text').textContent = text;
   culprit = boxes[culpritBox] ?? null;
   reportDialog.showModal();
@@ -84,7 +108,7 @@ function updateAids(aids) {
   aids.panel.classList.toggle('shown', wanted);  // shown first, to be measured
   const shown = wanted && placeAids(aids);
   if (!shown) aids.panel.classList.remove('shown');
-  aids.toggle.setAttribute('aria-expanded', String(shown));
+  if (aids.toggle.getAttribute('aria-expanded') !== String(shown)) aids.toggle.setAttribute('aria-expanded', String(shown));
 }
 
 // Lets go of aids that a pointer or a tap opened; those of the focused box stay.
@@ -139,7 +163,8 @@ for (const box of document.querySelectorAll('.box-c')) {
 // A click or tap elsewhere (not a touch that scrolls) lets go of the aids.
 document.addEventListener('click', (event) => {
   for (const aids of aidsOf.values()) {
-    if (![aids.box, aids.panel, aids.toggle].some((element) => element.contains(event.target))) releaseAids(aids);
+    const held = aids.hovered || aids.pinned;
+    if (held && ![aids.box, aids.panel, aids.toggle].some((element) => element.contains(event.target))) releaseAids(aids);
   }
 });
 document.addEventListener('keydown', (event) => {
@@ -163,30 +188,10 @@ const page = {
     updateAids(aids);
   },
   showReport,
-  announce(text) { announcement.textContent = text; },
+  announce(text) {
+    if (announcement.textContent !== text) announcement.textContent = text;
+  },
 };
-
-// The code compiles as it arrives, while the module's glue loads (the page
-// preloads both). Clicks that come first show that they wait, then run in
-// order, as on the desktop: none while a report is open. A module that cannot
-// load or start is said so in the page, the boxes keeping their text.
-let module = null;
-const waiting = [];
-const whenReady = (work) => (module ? work() : waiting.push(work));
-const compiled = Promise.resolve().then(() => WebAssembly.compileStreaming(fetch('ohmcalc.wasm')).catch(
-  () => fetch('ohmcalc.wasm').then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes))));
-const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
-  let instantiated;
-  const created = createOhmcalc({page, instantiateWasm(imports, receive) {
-    instantiated = compiled.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
-    return {};
-  }});
-  return Promise.all([created, instantiated]);
-}).then(([loaded]) => {
-  loaded._ohmcalc_start();
-  module = loaded;
-  for (const work of waiting.splice(0)) work();
-});
 
 // The operator buttons have no route: a click there only moves the focus.
 for (const button of document.querySelectorAll('.form .button[data-route]')) {
@@ -196,7 +201,6 @@ for (const button of document.querySelectorAll('.form .button[data-route]')) {
     whenReady(() => {
       button.removeAttribute('aria-busy');
       if (reportDialog.open) return;
-      announcement.textContent = '';
       module._ohmcalc_click(route);
     });
   });

@@ -50,7 +50,7 @@ EMSCRIPTEN_KEEPALIVE bool ohmcalc_click(int route) {
   } else if (clicked.action == ohmcalc::RowAction::kEvaluate) {
     // A report speaks for itself; a result is announced with its row.
     const int result = ohmcalc::CalcRowNumbered(clicked.row).c;
-    Announce(ohmcalc::ResultAnnouncement(ohmcalc::BoxControl(result), Boxes().Get(result)).c_str());
+    Announce(ohmcalc::ResultAnnouncement(clicked.row, Boxes().Get(result)).c_str());
   }
   return true;
 }

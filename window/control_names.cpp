@@ -1,9 +1,12 @@
 #include "window/control_names.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <stdexcept>
 #include <string_view>
+
+#include "core/calc_rows.h"
 
 namespace ohmcalc {
 namespace {
@@ -58,8 +61,16 @@ std::string AccessibleName(const ControlSpec& entry) {
   return entry.caption;
 }
 
-std::string ResultAnnouncement(const ControlSpec& result_box, std::string_view text) {
-  return AccessibleName(result_box) + " " + std::string(text);
+std::string ResultAnnouncement(int row, std::string_view text) {
+  // Named once: a result is announced after every click on 等于.
+  static const std::array<std::string, kCalcRows.size()> result_names = [] {
+    std::array<std::string, kCalcRows.size()> names;
+    for (const CalcRow& calc_row : kCalcRows) {
+      names.at(static_cast<std::size_t>(calc_row.number - 1)) = AccessibleName(BoxControl(calc_row.c));
+    }
+    return names;
+  }();
+  return result_names.at(static_cast<std::size_t>(row - 1)) + " " + std::string(text);
 }
 
 std::string DesignerAidsName(int row) { return RowName(row) + " 设计参考"; }

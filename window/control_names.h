@@ -24,9 +24,9 @@ std::string RowName(int row);
 // quantity ("第2行 电流 A") or the button's role ("第1行 乘以", "第1行 等于").
 std::string AccessibleName(const ControlSpec& entry);
 
-// What a screen reader is told once a row has computed: its result box's
-// name and text ("第2行 电流 A 2.5").
-std::string ResultAnnouncement(const ControlSpec& result_box, std::string_view text);
+// What a screen reader is told once row `row` has computed: its result
+// box's name and text ("第2行 电流 A 2.5").
+std::string ResultAnnouncement(int row, std::string_view text);
 
 // The tooltip of every operand box: the forms of number it accepts.
 inline constexpr const char* kOperandToolTip = "可输入 4.7k、2k2、100m、R47 等";
