@@ -2,15 +2,15 @@
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
 
-// The code compiles as it arrives and the module's glue loads (the page
-// preloads both), from the first line on, while the page sets itself up.
+// The code compiles as it arrives, from the page's first script on, and the
+// module's glue loads (the page preloads it) while the page sets itself up.
 // Clicks that come first show that they wait, then run in order, as on the
 // desktop: none while a report is open. A module that cannot load or start
 // is said so in the page, the boxes keeping their text.
 let module = null;
 const waiting = [];
 const whenReady = (work) => (module ? work() : waiting.push(work));
-const compiled = (async () => WebAssembly.compileStreaming(fetch('ohmcalc.wasm')))().catch(
+const compiled = (async () => window.ohmcalcCode ?? WebAssembly.compileStreaming(fetch('ohmcalc.wasm')))().catch(
   () => fetch('ohmcalc.wasm').then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
 const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
   let instantiated;

@@ -4,6 +4,8 @@
 // (the look, with the layouts' media queries filled in) and the web app
 // manifest; and, for the tests, the same table as JSON.
 // Usage: ohmcalc_page_generator SITE_DIR CONTROLS_JSON STYLE_CSS
+#include <emscripten.h>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -176,25 +178,47 @@ std::string FormHtml() {
   return html;
 }
 
+// Starts the module's code compiling as it downloads, before the style
+// sheets and the rest of the page; app.js takes it from there. While the
+// page waits for its files, Intl loads the browser language's data, which
+// its first use costs and the first result needs. Inline, so that no request
+// stands before it; the policy allows this text by its hash.
+constexpr std::string_view kEarlyScript =
+    "try{window.ohmcalcCode=WebAssembly.compileStreaming(fetch('ohmcalc.wasm'));"
+    "window.ohmcalcCode.catch(()=>{})}catch(e){}"
+    "setTimeout(()=>{try{new Intl.NumberFormat(navigator.language,{numberingSystem:'latn'})}catch(e){}})";
+
+// clang-format off
+EM_JS(void, WriteSha256Base64, (const char* text, char* out, int size), {
+  stringToUTF8(require('crypto').createHash('sha256').update(UTF8ToString(text)).digest('base64'), out, size);
+});
+// clang-format on
+
+std::string Sha256Base64(std::string_view text) {
+  char digest[64] = {};
+  WriteSha256Base64(std::string(text).c_str(), digest, sizeof digest);
+  return digest;
+}
+
 // The page around the form. A static host sets no headers, so the page
-// carries its own policy; the module and its code are fetched while the page
-// is parsed. @NAME@ marks what is filled in.
+// carries its own policy; the module's code and glue are fetched while the
+// page is parsed. @NAME@ marks what is filled in.
 constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <html lang="zh-CN">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
-<meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'">
+<meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval' 'sha256-@EARLY_HASH@'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'">
 <title>@TITLE@</title>
 <meta name="description" content="@DESCRIPTION@">
 <meta name="theme-color" content="@THEME@">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icons/icon.svg" type="image/svg+xml">
 <link rel="apple-touch-icon" href="icons/apple-touch-icon.png">
+<script>@EARLY@</script>
 <link rel="stylesheet" href="style.css">
 <link rel="stylesheet" href="form.css">
 <link rel="modulepreload" href="ohmcalc.js">
-<link rel="preload" href="ohmcalc.wasm" as="fetch" type="application/wasm" crossorigin>
 <script type="module" src="app.js"></script>
 </head>
 <body>
@@ -228,6 +252,8 @@ std::string IndexHtml() {
                                 {"@THEME@", kThemeColour},
                                 {"@DISMISS@", Escaped(kReportDismissCaption)},
                                 {"@WIDE@", kWideQuery},
+                                {"@EARLY_HASH@", Sha256Base64(kEarlyScript)},
+                                {"@EARLY@", std::string(kEarlyScript)},
                                 {"@FORM@", FormHtml()}});
 }
 
