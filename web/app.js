@@ -210,11 +210,12 @@ for (const box of boxes.slice(1)) {
   box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(number)));
 }
 
-// The service worker's own downloads wait until the page works.
+// The service worker and its own downloads wait until the page works and
+// the clicks that waited for it have shown their results.
 ready.then(() => {
   performance.mark('ohmcalc-ready');
   document.documentElement.classList.add('ready');
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+  if ('serviceWorker' in navigator) setTimeout(() => navigator.serviceWorker.register('sw.js'), 100);
 }, () => {
   document.getElementById('load-failure').hidden = false;
   waiting.length = 0;

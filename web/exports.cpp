@@ -62,4 +62,7 @@ EMSCRIPTEN_KEEPALIVE bool ohmcalc_box_changed(int box) {
   return true;
 }
 
+// The page's next task after a box was set: the aids that read it.
+EMSCRIPTEN_KEEPALIVE void ohmcalc_refresh_stale_aids() { Boxes().RefreshStaleAids(); }
+
 }  // extern "C"

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "core/designer_aids.h"
 
@@ -17,6 +18,10 @@ EM_JS(char*, PageBoxText, (int box), {
 
 EM_JS(void, SetPageBoxText, (int box, const char* text), {
   Module.page.setBoxText(box, UTF8ToString(text));
+});
+
+EM_JS(void, RefreshStaleAidsAfterThisTask, (), {
+  setTimeout(() => Module._ohmcalc_refresh_stale_aids());
 });
 
 EM_JS(void, ShowDesignerAids, (int box, const char* text), {
@@ -35,7 +40,15 @@ std::string PageBoxes::Get(int box) const {
 
 void PageBoxes::Set(int box, std::string_view text) {
   SetPageBoxText(box, std::string(text).c_str());
-  RefreshAidsReading(box);
+  if (stale_.none()) RefreshStaleAidsAfterThisTask();
+  stale_.set(static_cast<std::size_t>(box));
+}
+
+void PageBoxes::RefreshStaleAids() {
+  const std::bitset<kBoxCount + 1> stale = std::exchange(stale_, {});
+  for (int box = 1; box <= kBoxCount; ++box) {
+    if (stale.test(static_cast<std::size_t>(box))) RefreshAidsReading(box);
+  }
 }
 
 void PageBoxes::RefreshAidsReading(int box) const {

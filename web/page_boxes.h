@@ -1,12 +1,15 @@
 #pragma once
 
+#include <bitset>
+
 #include "core/calc_rows.h"
 
 namespace ohmcalc {
 
 // The twenty-one boxes of the page, through the DOM, by the numbers the page
 // carries. Like a desktop box, a box that changes here refreshes the
-// designer aids that read it.
+// designer aids that read it: in the page's next task, so that a result
+// shows before the aids are worked out.
 class PageBoxes : public FieldStore {
  public:
   explicit PageBoxes(const NumberLocale& locale);
@@ -16,8 +19,12 @@ class PageBoxes : public FieldStore {
   // Rebuilds the aids of every row that reads `box`, after any change to it.
   void RefreshAidsReading(int box) const;
 
+  // Rebuilds the aids of the boxes set since the last call.
+  void RefreshStaleAids();
+
  private:
   const NumberLocale& locale_;
+  std::bitset<kBoxCount + 1> stale_;
 };
 
 }  // namespace ohmcalc
