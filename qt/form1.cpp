@@ -15,6 +15,7 @@
 #include "window/control_names.h"
 #include "window/form_controls.h"
 #include "window/row_actions.h"
+#include "window/tab_order.h"
 
 namespace ohmcalc {
 namespace {
@@ -83,7 +84,7 @@ Form1::Form1(NumberLocale locale, QWidget* parent) : QWidget(parent), locale_(st
   BuildControls();
   RouteClicks();
   KeepDesignerAidsInStep();
-  boxes_.front()->setFocus();
+  findChild<QWidget*>(kFormControls[kFirstInTabOrder].name)->setFocus();
 }
 
 QLineEdit* Form1::Box(int number) const { return boxes_.at(static_cast<std::size_t>(number - 1)); }

@@ -19,6 +19,7 @@
 #include "window/form_controls.h"
 #include "window/report_wording.h"
 #include "window/sample_values.h"
+#include "window/tab_order.h"
 
 namespace ohmcalc {
 namespace {
@@ -102,17 +103,6 @@ std::string RolePart(const ControlSpec& entry) {
   }
 }
 
-bool Focusable(const ControlSpec& entry) {
-  return entry.kind == ControlKind::kTextBox || entry.kind == ControlKind::kButton;
-}
-
-// Tab order 1, 2, … over the boxes and buttons, by their TabIndex.
-int TabPosition(const ControlSpec& entry) {
-  return 1 + static_cast<int>(std::count_if(kFormControls.begin(), kFormControls.end(), [&entry](const ControlSpec& o) {
-           return Focusable(o) && o.tab_index < entry.tab_index;
-         }));
-}
-
 bool IsResultBox(const ControlSpec& entry) {
   return entry.kind == ControlKind::kTextBox && BoxNumber(entry) == RowOf(entry).c;
 }
@@ -123,7 +113,8 @@ std::string ControlHtml(const ControlSpec& entry) {
   const std::string id = entry.name;
   const std::string part = RolePart(entry);
   const std::string common = "id=\"" + id + "\" tabindex=\"" + std::to_string(TabPosition(entry)) + "\" aria-label=\"" +
-                             Escaped(AccessibleName(entry)) + "\"";
+                             Escaped(AccessibleName(entry)) + "\"" +
+                             (&entry == &kFormControls[kFirstInTabOrder] ? " autofocus" : "");
   if (entry.kind == ControlKind::kButton) {
     // Only buttons with a route do anything; the page calls it by number.
     const ClickRoute* route = RouteOfButton(entry.name);
@@ -137,7 +128,6 @@ std::string ControlHtml(const ControlSpec& entry) {
     std::string html = "<input type=\"text\" class=\"box " + part + font + "\" " + common + " data-box=\"" +
                        std::to_string(BoxNumber(entry)) +
                        "\" autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\"";
-    if (TabPosition(entry) == 1) html += " autofocus";
     if (!IsResultBox(entry)) return html + " title=\"" + Escaped(kOperandToolTip) + "\">";
     html += " aria-describedby=\"" + AidsId(entry) + "\">";
     // The aids: a popup on wide screens, a panel under the row on phones,
@@ -301,7 +291,7 @@ std::string ControlsJson() {
             ", \"top\": " + std::to_string(TwipsToPixels(r.top)) +
             ", \"width\": " + std::to_string(TwipsToPixels(r.width)) +
             ", \"height\": " + std::to_string(TwipsToPixels(r.height));
-    if (Focusable(entry)) {
+    if (TakesFocus(entry)) {
       json += ", \"tab\": " + std::to_string(TabPosition(entry)) +
               ", \"accessibleName\": " + JsonString(AccessibleName(entry)) + ", \"part\": \"" + RolePart(entry) + "\"";
     }

@@ -12,6 +12,7 @@
 #include "win32/utf16.h"
 #include "window/control_names.h"
 #include "window/row_actions.h"
+#include "window/tab_order.h"
 
 namespace ohmcalc {
 namespace {
@@ -45,10 +46,6 @@ ControlClass ClassOf(ControlKind kind) {
   return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
 }
 
-bool TakesFocus(const ControlSpec& entry) {
-  return entry.kind == ControlKind::kTextBox || entry.kind == ControlKind::kButton;
-}
-
 // Creation order is focus order and stacking order: boxes and buttons by tab
 // index, then the labels, which so lie below the boxes they reach into.
 std::array<std::size_t, kFormControls.size()> CreationOrder() {
@@ -58,7 +55,7 @@ std::array<std::size_t, kFormControls.size()> CreationOrder() {
     const ControlSpec& a = kFormControls[left];
     const ControlSpec& b = kFormControls[right];
     if (TakesFocus(a) != TakesFocus(b)) return TakesFocus(a);
-    return TakesFocus(a) && a.tab_index < b.tab_index;
+    return TakesFocus(a) && TabPosition(a) < TabPosition(b);
   });
   return order;
 }
@@ -162,7 +159,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (GetDpiForWindow(window_) != GetDpiForSystem()) FitFrame(GetDpiForWindow(window_));
       StartupMark("layout");
       // A screen reader reads out the box with the focus as the window shows.
-      AddAccessibleName(Box(1));
+      if (kFormControls[kFirstInTabOrder].kind == ControlKind::kTextBox) AddAccessibleName(last_focus_);
       StartupMark("accessible names");
       // The other boxes' names and the tooltips are first needed on a key or
       // a hover: they are made once the window is up, not before it shows.
@@ -170,7 +167,9 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case kAfterFirstPaintMessage:
       StartupMark("message loop");
-      for (std::size_t box = 1; box < boxes_.size(); ++box) AddAccessibleName(boxes_[box]);
+      for (HWND box : boxes_) {
+        if (box != controls_[kFirstInTabOrder]) AddAccessibleName(box);
+      }
       StartupMark("accessible names after the first paint");
       AddToolTips();
       StartupMark("tooltip control and tools");
@@ -250,7 +249,7 @@ void Form1::BuildControls(UINT dpi) {
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // no limit: a pasted megabyte stays whole
     }
   }
-  last_focus_ = Box(1);
+  last_focus_ = controls_[kFirstInTabOrder];
   StartupMark("seventy controls");
 }
 
