@@ -55,7 +55,7 @@ std::array<std::size_t, kFormControls.size()> CreationOrder() {
     const ControlSpec& a = kFormControls[left];
     const ControlSpec& b = kFormControls[right];
     if (TakesFocus(a) != TakesFocus(b)) return TakesFocus(a);
-    return TakesFocus(a) && TabPosition(a) < TabPosition(b);
+    return TakesFocus(a) && a.tab_index < b.tab_index;
   });
   return order;
 }
