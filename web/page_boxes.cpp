@@ -44,16 +44,20 @@ void PageBoxes::Set(int box, std::string_view text) {
   stale_.set(static_cast<std::size_t>(box));
 }
 
-void PageBoxes::RefreshStaleAids() {
-  const std::bitset<kBoxCount + 1> stale = std::exchange(stale_, {});
-  for (int box = 1; box <= kBoxCount; ++box) {
-    if (stale.test(static_cast<std::size_t>(box))) RefreshAidsReading(box);
-  }
-}
+void PageBoxes::RefreshStaleAids() { RefreshAidsReadingAny(std::exchange(stale_, {})); }
 
 void PageBoxes::RefreshAidsReading(int box) const {
+  RefreshAidsReadingAny(BoxSet().set(static_cast<std::size_t>(box)));
+}
+
+// Each row once, however many of the boxes it reads.
+void PageBoxes::RefreshAidsReadingAny(const BoxSet& boxes) const {
   for (const CalcRow& row : kCalcRows) {
-    if (DesignerAidsRead(row, box)) ShowDesignerAids(row.c, DesignerAids(row, *this, locale_).c_str());
+    bool reads = false;
+    for (int box = 1; box <= kBoxCount && !reads; ++box) {
+      reads = boxes.test(static_cast<std::size_t>(box)) && DesignerAidsRead(row, box);
+    }
+    if (reads) ShowDesignerAids(row.c, DesignerAids(row, *this, locale_).c_str());
   }
 }
 

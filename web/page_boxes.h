@@ -19,12 +19,15 @@ class PageBoxes : public FieldStore {
   // Rebuilds the aids of every row that reads `box`, after any change to it.
   void RefreshAidsReading(int box) const;
 
-  // Rebuilds the aids of the boxes set since the last call.
+  // Rebuilds the aids that read any box set since the last call.
   void RefreshStaleAids();
 
  private:
+  using BoxSet = std::bitset<kBoxCount + 1>;  // by box number, 1..kBoxCount
+  void RefreshAidsReadingAny(const BoxSet& boxes) const;
+
   const NumberLocale& locale_;
-  std::bitset<kBoxCount + 1> stale_;
+  BoxSet stale_;
 };
 
 }  // namespace ohmcalc
