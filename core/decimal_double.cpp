@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/run_time_error.h"
 #include "core/number_conversion.h"
+#include "core/run_time_error.h"
 
 namespace ohmcalc {
 namespace {

@@ -7,11 +7,11 @@
 #include "core/decimal_double.h"
 #include "core/decimal_text.h"
 #include "core/engineering_reading.h"
+#include "core/number_conversion.h"
 #include "core/power_rating.h"
 #include "core/preferred_values.h"
 #include "core/resistor_marking.h"
 #include "core/resistor_pairs.h"
-#include "core/number_conversion.h"
 
 namespace ohmcalc {
 namespace {

@@ -1,6 +1,6 @@
-#include <QLocale>
-
 #include "window/system_number_locale.h"
+
+#include <QLocale>
 
 namespace ohmcalc {
 

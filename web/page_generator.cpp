@@ -300,9 +300,9 @@ std::string ControlsJson() {
   json += "\n], \"samples\": [\n";
   for (const SampleRow& sample : kSampleRows) {
     const CalcRow& row = CalcRowNumbered(sample.row);
-    json += std::string(&sample == kSampleRows.data() ? "" : ",\n") +
-            "{\"a\": " + JsonString(BoxControl(row.a).name) + ", \"b\": " + JsonString(BoxControl(row.b).name) +
-            ", \"aText\": " + JsonString(sample.a_text) + ", \"bText\": " + JsonString(sample.b_text) +
+    json += std::string(&sample == kSampleRows.data() ? "" : ",\n") + "{\"a\": " + JsonString(BoxControl(row.a).name) +
+            ", \"b\": " + JsonString(BoxControl(row.b).name) + ", \"aText\": " + JsonString(sample.a_text) +
+            ", \"bText\": " + JsonString(sample.b_text) +
             ", \"equals\": " + JsonString(EvaluateRouteOfRow(sample.row).button) + "}";
   }
   return json + "\n]}\n";

@@ -1,9 +1,9 @@
+#include "window/system_number_locale.h"
+
 #include <emscripten.h>
 
 #include <cstdlib>
 #include <memory>
-
-#include "window/system_number_locale.h"
 
 namespace ohmcalc {
 namespace {

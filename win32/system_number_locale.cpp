@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "window/system_number_locale.h"
+
+#include <windows.h>
 
 namespace ohmcalc {
 

@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "core/numeric_text.h"
 #include "core/number_conversion.h"
+#include "core/numeric_text.h"
 
 namespace ohmcalc {
 namespace {

@@ -33,13 +33,25 @@ TEST(FloatStatus, EachStepRaisesWhatTheFlagsWould) {
   constexpr auto kZero = FloatStatus::kDivisionByZero;
   constexpr auto kOver = FloatStatus::kInvalidOrOverflow;
   const StepCase cases[] = {
-      {10, 0, true, kZero},   {-10, 0, true, kZero},      {0, 0, true, kOver},
-      {big, 0.5, true, kOver}, {big, 2, false, kOver},     {-big, 2, false, kOver},
-      {0, 5, false, kClean},   {0, 5, true, kClean},       {1e-300, 1e-300, false, kClean},  // underflow is no error
-      {1e300, 1e-300, true, kOver}, {10, 4, true, kClean}, {2, 3, false, kClean},
+      {10, 0, true, kZero},
+      {-10, 0, true, kZero},
+      {0, 0, true, kOver},
+      {big, 0.5, true, kOver},
+      {big, 2, false, kOver},
+      {-big, 2, false, kOver},
+      {0, 5, false, kClean},
+      {0, 5, true, kClean},
+      {1e-300, 1e-300, false, kClean},  // underflow is no error
+      {1e300, 1e-300, true, kOver},
+      {10, 4, true, kClean},
+      {2, 3, false, kClean},
       // Operands no box gives, but where the flags are exact all the same.
-      {inf, 2, false, kClean}, {inf, 0, false, kOver},     {inf, 0, true, kClean},
-      {inf, inf, true, kOver}, {1, inf, true, kClean},     {nan, 2, false, kClean},
+      {inf, 2, false, kClean},
+      {inf, 0, false, kOver},
+      {inf, 0, true, kClean},
+      {inf, inf, true, kOver},
+      {1, inf, true, kClean},
+      {nan, 2, false, kClean},
       {nan, 0, true, kClean},
   };
   for (const StepCase& step : cases) {

@@ -17,7 +17,7 @@ TEST_F(InputForms, FullWidthTextFromAnInputMethodComputes) {
 TEST_F(InputForms, CircuitFormsInEveryKindOfRow) {
   const RowSample cases[] = {
       {1, "4k7", "2m", "9.4"},      {2, "5", "2k2", "0.002272727"}, {3, "3.3", "100u", "33000."},
-      {7, "230", "1meg", "0.0529"}, {6, "R47", "10", "4.7"},          {5, "1。5", "3", "0.5"},
+      {7, "230", "1meg", "0.0529"}, {6, "R47", "10", "4.7"},        {5, "1。5", "3", "0.5"},
   };
   for (const RowSample& c : cases) {
     Enter(c);
