@@ -67,6 +67,8 @@ TEST(ParseNumber, RejectsEmbeddedNul) {
                                "2",
                                3),
               kPoint, kErrorTypeMismatch);
+  // A view ending inside a character: the bytes past its end are not read.
+  ExpectError(std::string_view("1\xEF\xBC\x91", 3), kPoint, kErrorTypeMismatch);
 }
 
 TEST(ParseNumber, BeyondDoubleRangeIsOverflowAndBelowItIsZero) {
