@@ -125,6 +125,11 @@ TEST(PowerRatings, NextRatingAtAboveAndBeyondTheLadder) {
     const PowerRating* rating = NextRating(watts);
     EXPECT_EQ(rating == nullptr ? "none" : rating->text, expected == nullptr ? "none" : expected) << watts;
   }
+  // Each rating, in turn, is the watts its text says.
+  for (const PowerRating* r = NextRating(0.01); r != nullptr; r = NextRating(r->Watts() * 1.001)) {
+    std::string whole = std::to_string(r->numerator);
+    EXPECT_EQ(r->text, r->denominator == 1 ? whole : whole + "/" + std::to_string(r->denominator));
+  }
 }
 
 TEST(ResistorMarking, ColourBandsAndCodes) {
