@@ -9,7 +9,9 @@ publisher='The ohmcalc developers'
 failures=0
 expect() {  # what, wanted line, text
   if ! grep -qxF -- "$2" <<<"$3"; then
-    echo "FAIL: $1: no line '$2' in:" && sed 's/^/  /' <<<"$3"
+    echo "FAIL: $1: no line '$2' in:"
+    # shellcheck disable=SC2001  # every line, not only the first
+    sed 's/^/  /' <<<"$3"
     failures=$((failures + 1))
   fi
 }
