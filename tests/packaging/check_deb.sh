@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The .deb made from a build passes lintian with no error and no warning,
-# and carries the manual page, the changelog and the copyright file.
+# The .deb made from a build carries the manual page, the changelog and the
+# copyright file. lintian checks the release's .deb (scripts/package).
 # Usage: check_deb.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -18,8 +18,5 @@ done
 dpkg-deb -x "$deb" "$work/root"
 zcat "$work/root/usr/share/man/man1/ohmcalc.1.gz" | grep -q '^\.SH ERRORS' || { echo "manual page unreadable"; status=1; }
 grep -q '^License: Expat' "$work/root/usr/share/doc/ohmcalc/copyright" || { echo "no licence in copyright"; status=1; }
-
-# Root is fine for a check that only reads the package.
-lintian --allow-root --fail-on error,warning --tag-display-limit 0 "$deb" || status=1
-((status == 0)) && echo "package clean: $(basename "$deb")"
+((status == 0)) && echo "package complete: $(basename "$deb")"
 exit $status
