@@ -30,9 +30,12 @@ const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
 // module goes by those numbers.
 const form = document.getElementById('Form1');
 const wide = window.matchMedia(form.dataset.wideLayout);
+/** @type {HTMLInputElement[]} */
 const boxes = [];
-for (const box of document.querySelectorAll('.box')) boxes[Number(box.dataset.box)] = box;
-const reportDialog = document.getElementById('report');
+for (const box of /** @type {NodeListOf<HTMLInputElement>} */ (document.querySelectorAll('.box'))) {
+  boxes[Number(box.dataset.box)] = box;
+}
+const reportDialog = /** @type {HTMLDialogElement} */ (document.getElementById('report'));
 const announcement = document.getElementById('announcement');
 let culprit = null;
 
@@ -157,7 +160,7 @@ for (const box of document.querySelectorAll('.box-c')) {
     if (!beneath?.matches('.form .box, .form .button')) return;
     event.preventDefault();
     closeAids(aids);
-    beneath.focus();
+    /** @type {HTMLElement} */ (beneath).focus();
   });
 }
 // A click or tap elsewhere (not a touch that scrolls) lets go of the aids.
@@ -194,7 +197,7 @@ const page = {
 };
 
 // The operator buttons have no route: a click there only moves the focus.
-for (const button of document.querySelectorAll('.form .button[data-route]')) {
+for (const button of /** @type {NodeListOf<HTMLElement>} */ (document.querySelectorAll('.form .button[data-route]'))) {
   const route = Number(button.dataset.route);
   button.addEventListener('click', () => {
     if (!module) button.setAttribute('aria-busy', 'true');

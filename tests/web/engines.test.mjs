@@ -31,14 +31,17 @@ async function openReady(tab, url) {
   await until(tab, () => document.documentElement.classList.contains('ready'));
 }
 
-const valuesOf = (tab, ids) => tab.run((ids) => ids.map((id) => document.getElementById(id).value), ids);
-const boxTexts = (tab) => tab.run(() => [...document.querySelectorAll('.box')].map((box) => box.value));
+const valuesOf = (tab, ids) =>
+  tab.run((ids) => ids.map((id) => /** @type {HTMLInputElement} */ (document.getElementById(id)).value), ids);
+const boxTexts = (tab) =>
+  tab.run(() => Array.from(document.querySelectorAll('.box'), (box) => /** @type {HTMLInputElement} */ (box).value));
 
 // Types A and B (C too, when given), presses the row's 等于 and returns box C.
 async function runRow(tab, row, a, b, c) {
   const parts = rowParts(row);
   const boxes = [[parts['box-a'], a], [parts['box-b'], b], [parts['box-c'], c]].filter(([, text]) => text !== undefined);
-  await tab.run((ids) => ids.forEach((id) => (document.getElementById(id).value = '')), boxes.map(([id]) => id));
+  const empty = (ids) => ids.forEach((id) => (/** @type {HTMLInputElement} */ (document.getElementById(id)).value = ''));
+  await tab.run(empty, boxes.map(([id]) => id));
   for (const [id, text] of boxes) if (text) await tab.type(id, text);
   await tab.click(parts.equals);
   return (await valuesOf(tab, [parts['box-c']]))[0];
@@ -78,17 +81,19 @@ test('each error is reported in a dialog; afterwards every box is kept and the c
   for (const [index, [row, a, b, number, culprit, text]] of errors.entries()) {
     await runRow(tab, row, a, b, 'kept');
     const before = await boxTexts(tab);
-    assert.deepEqual(await until(tab, () => document.getElementById('report').open &&
+    assert.deepEqual(await until(tab, () => /** @type {HTMLDialogElement} */ (document.getElementById('report')).open &&
                                       [document.getElementById('report-text').textContent, document.activeElement.id]),
                      [`运行时错误 ${number}：\n\n${text}`, 'report-ok'], `${row}: ${a}, ${b}`);
     if (index % 2) await tab.press('Escape');
     else if (engine.enterActivatesButton) await tab.press('Enter');
     else await tab.click('report-ok');
-    await until(tab, () => !document.getElementById('report').open);
+    await until(tab, () => !/** @type {HTMLDialogElement} */ (document.getElementById('report')).open);
     assert.deepEqual(await boxTexts(tab), before, `${row}: every box as it was`);
     await until(tab, (id) => document.activeElement.id === id, culprit);
-    assert.ok(await tab.run(() => document.activeElement.selectionEnd === document.activeElement.value.length &&
-                                  document.activeElement.selectionStart === 0), 'its text selected');
+    assert.ok(await tab.run(() => {
+      const box = /** @type {HTMLInputElement} */ (document.activeElement);
+      return box.selectionEnd === box.value.length && box.selectionStart === 0;
+    }), 'its text selected');
   }
 });
 
@@ -101,13 +106,13 @@ test('the designer aids are the result box\'s description', inWide, async () => 
 
 test('a megabyte pasted into a box is kept whole (WebKit keeps its first 512 Ki) and computes', inWide, async () => {
   await tab.run(() => {
-    const box = document.getElementById('Text4');
+    const box = /** @type {HTMLInputElement} */ (document.getElementById('Text4'));
     box.value = '10' + ' '.repeat(1024 * 1024 - 2);
     box.dispatchEvent(new Event('input', {bubbles: true}));
   });
   assert.equal(await runRow(tab, 2, undefined, '4'), '2.5');
   // WebKit caps a text box at 524,288 characters, whatever the page says.
-  assert.equal(await tab.run(() => document.getElementById('Text4').value.length),
+  assert.equal(await tab.run(() => /** @type {HTMLInputElement} */ (document.getElementById('Text4')).value.length),
                engineName === 'webkit' ? 512 * 1024 : 1024 * 1024);
 });
 
@@ -121,7 +126,7 @@ test('in Windows high contrast the red bars, the focus ring and the dialog stay 
     const canvas = getComputedStyle(document.body).backgroundColor;
     const report = style('report');
     const dialog = report.borderStyle === 'solid' && report.borderColor !== canvas;
-    document.getElementById('report').close();
+    /** @type {HTMLDialogElement} */ (document.getElementById('report')).close();
     document.getElementById('Text1').focus();
     const ring = style('Text1');
     return {bar: style('Label18').backgroundColor !== canvas,

@@ -19,6 +19,11 @@ const types = {
 // `missing` files answer 404, `headers` go with every file, and `firstScript`
 // (a file) is served as /first.js and put first in the page, for what a
 // driver without init scripts (WebKit's) cannot do otherwise.
+/**
+ * @param {string} [root]
+ * @param {string} [prefix]
+ * @param {{missing?: string[], headers?: Record<string, string>, firstScript?: URL}} [options]
+ */
 export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing = [], headers = {}, firstScript} = {}) {
   const requests = [];
   const server = createServer((request, response) => {
@@ -32,6 +37,7 @@ export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing =
       }
       if (file && statSync(file).isDirectory()) file = join(file, 'index.html');
       const served = file && file.startsWith(normalize(root)) && !missing.includes(file.slice(normalize(root).length + 1));
+      /** @type {Buffer | string | null} */
       let body = served ? readFileSync(file) : null;
       if (!body) throw new Error('not found');
       if (firstScript && file.endsWith('index.html')) {
@@ -44,9 +50,9 @@ export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing =
       response.end('not found');  // a page all the same, of the origin
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(null)));
   return {
-    url: `http://127.0.0.1:${server.address().port}${prefix}`,
+    url: `http://127.0.0.1:${/** @type {import('node:net').AddressInfo} */ (server.address()).port}${prefix}`,
     requests,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();

@@ -17,6 +17,7 @@ after(async () => {
 
 test('queued clicks wait visibly, run in order and stop at the first report', async () => {
   const context = await browser.newContext({viewport: {width: 1024, height: 768}});
+  /** @type {(value?: unknown) => void} */
   let release;
   const held = new Promise((resolve) => (release = resolve));
   await context.route('**/ohmcalc.wasm', async (route) => {
