@@ -16,10 +16,11 @@ const types = {
 
 // Serves `root` at http://127.0.0.1:PORT/PREFIX/, so that the site is also
 // tried from a sub-path; `requests` lists every path asked for. Options:
+// `port` (that of a server closed before, for the same origin again),
 // `missing` files answer 404, `headers` go with every file, and `firstScript`
 // (a file) is served as /first.js and put first in the page, for what a
 // driver without init scripts (WebKit's) cannot do otherwise.
-export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing = [], headers = {}, firstScript} = {}) {
+export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {port = 0, missing = [], headers = {}, firstScript} = {}) {
   const requests = [];
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -44,9 +45,10 @@ export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing =
       response.end('not found');  // a page all the same, of the origin
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}${prefix}`,
+    port: server.address().port,
     requests,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();

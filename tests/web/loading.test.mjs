@@ -19,7 +19,7 @@ test('queued clicks wait visibly, run in order and stop at the first report', as
   const context = await browser.newContext({viewport: {width: 1024, height: 768}});
   let release;
   const held = new Promise((resolve) => (release = resolve));
-  await context.route('**/ohmcalc.wasm', async (route) => {
+  await context.route('**/ohmcalc.*.wasm', async (route) => {
     await held;
     await route.continue();
   });
