@@ -170,9 +170,10 @@ std::string FormHtml() {
 // carries its own policy; the module's code and glue are fetched while the
 // page is parsed. Files go by their plain names here: the build names them
 // by their content, rewrites these links and fills in @SCRIPT_HASHES@, the
-// policy's hash of the inline script. That script loads app.js, and says
-// that the page cannot work if even that is missing (another build's page
-// from a cache). @NAME@ marks what is filled in here.
+// policy's hash of the inline script, which says that the page cannot work
+// when even app.js is missing (another build's page from a cache); the
+// event may come before the message is parsed. @NAME@ marks what is filled
+// in here.
 constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <html lang="zh-CN">
 <head>
@@ -184,13 +185,13 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <meta name="theme-color" content="@THEME@">
 <link rel="preload" id="module-code" href="ohmcalc.wasm" as="fetch" crossorigin>
 <link rel="modulepreload" id="module-glue" href="ohmcalc.js">
-<link rel="modulepreload" href="app.js">
 <link rel="stylesheet" href="style.css">
 <link rel="stylesheet" href="form.css">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icons/icon.svg" type="image/svg+xml">
 <link rel="apple-touch-icon" href="icons/apple-touch-icon.png">
-<script type="module">import('./app.js').catch(()=>{document.getElementById('load-failure').hidden=false})</script>
+<script>addEventListener('error',(e)=>{if(!(e.target instanceof HTMLScriptElement))return;const show=()=>{document.getElementById('load-failure').hidden=false};if(document.readyState==='loading')addEventListener('DOMContentLoaded',show);else show()},true)</script>
+<script type="module" src="app.js"></script>
 </head>
 <body>
 <p class="load-failure" id="load-failure" role="alert" hidden>@LOAD_FAILURE@</p>

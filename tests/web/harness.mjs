@@ -17,7 +17,8 @@ const types = {
 // Serves `root` at http://127.0.0.1:PORT/PREFIX/, so that the site is also
 // tried from a sub-path; `requests` lists every path asked for. Options:
 // `port` (that of a server closed before, for the same origin again),
-// `missing` files answer 404, `headers` go with every file, and `firstScript`
+// `missing` files answer 404, `headers` go with every file (or are given
+// for each by a function of its path in the site), and `firstScript`
 // (a file) is served as /first.js and put first in the page, for what a
 // driver without init scripts (WebKit's) cannot do otherwise.
 export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {port = 0, missing = [], headers = {}, firstScript} = {}) {
@@ -38,7 +39,8 @@ export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {port = 0,
       if (firstScript && file.endsWith('index.html')) {
         body = String(body).replace(/(<meta http-equiv="Content-Security-Policy"[^>]*>)/, '$1\n<script src="/first.js"></script>');
       }
-      response.writeHead(200, {'Content-Type': types[extname(file)] ?? 'application/octet-stream', ...headers});
+      const extra = typeof headers === 'function' ? headers(file.slice(normalize(root).length + 1)) : headers;
+      response.writeHead(200, {'Content-Type': types[extname(file)] ?? 'application/octet-stream', ...extra});
       response.end(body);
     } catch {
       response.writeHead(404, {'Content-Type': 'text/plain'});
