@@ -2,13 +2,12 @@
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
 
-// The module's code compiles as it arrives (the page preloads it), its glue
-// loads, and Intl loads the browser language's data, which its first use
-// costs and the first result needs, while the page sets itself up. Clicks
-// that come first show that they wait, then run in order, as on the
-// desktop: none while a report is open. A module that cannot load or start
-// is said so in the page, the boxes keeping their text. The page names the
-// files, by their content: it only ever loads its own build's.
+// The module's code compiles as it arrives, from the page's first script
+// on, and its glue loads (the page preloads it) while the page sets itself
+// up. Clicks that come first show that they wait, then run in order, as on
+// the desktop: none while a report is open. A module that cannot load or
+// start is said so in the page, the boxes keeping their text. The page names
+// the files, by their content: it only ever loads its own build's.
 /** @param {string} id */
 const linked = (id) => /** @type {HTMLLinkElement} */ (document.getElementById(id)).href;
 const codeUrl = linked('module-code');
@@ -18,14 +17,11 @@ const fetchOk = () => fetch(codeUrl).then((response) => {
 });
 // A host that sends the code as another type than application/wasm gets
 // the slower way.
-const compiled = WebAssembly.compileStreaming(fetchOk()).catch(
+/** @type {Promise<WebAssembly.Module>} */
+const early = /** @type {any} */ (window).ohmcalcCode ?? WebAssembly.compileStreaming(fetchOk());
+const compiled = early.catch(
   () => fetchOk().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
 const glue = import(linked('module-glue'));
-setTimeout(() => {
-  try {
-    new Intl.NumberFormat(navigator.language, {numberingSystem: 'latn'});
-  } catch {}  // a language Intl rejects: the module falls back
-});
 /** @type {any} the module, once it has started */
 let module = null;
 /** @type {(() => void)[]} */

@@ -166,14 +166,27 @@ std::string FormHtml() {
   return html;
 }
 
+// The page's one inline script, first in the page, so that no request
+// stands before it: starts the module's code compiling as it downloads,
+// before the style sheets and the rest of the page (app.js takes it from
+// there); lets Intl load the browser language's data, which its first use
+// costs and the first result needs, while the page waits for its files; and
+// says that the page cannot work when a script of it is missing (as app.js
+// is for another build's page from a cache), an event that may come before
+// the message is parsed.
+constexpr std::string_view kEarlyScript =
+    "try{window.ohmcalcCode=WebAssembly.compileStreaming(fetch(document.getElementById('module-code').href));"
+    "window.ohmcalcCode.catch(()=>{})}catch(e){}"
+    "setTimeout(()=>{try{new Intl.NumberFormat(navigator.language,{numberingSystem:'latn'})}catch(e){}});"
+    "addEventListener('error',(e)=>{if(!(e.target instanceof HTMLScriptElement))return;"
+    "const show=()=>{document.getElementById('load-failure').hidden=false};"
+    "if(document.readyState==='loading')addEventListener('DOMContentLoaded',show);else show()},true)";
+
 // The page around the form. A static host sets no headers, so the page
 // carries its own policy; the module's code and glue are fetched while the
 // page is parsed. Files go by their plain names here: the build names them
 // by their content, rewrites these links and fills in @SCRIPT_HASHES@, the
-// policy's hash of the inline script, which says that the page cannot work
-// when even app.js is missing (another build's page from a cache); the
-// event may come before the message is parsed. @NAME@ marks what is filled
-// in here.
+// policy's hash of the inline script. @NAME@ marks what is filled in here.
 constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <html lang="zh-CN">
 <head>
@@ -185,12 +198,12 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <meta name="theme-color" content="@THEME@">
 <link rel="preload" id="module-code" href="ohmcalc.wasm" as="fetch" crossorigin>
 <link rel="modulepreload" id="module-glue" href="ohmcalc.js">
+<script>@EARLY@</script>
 <link rel="stylesheet" href="style.css">
 <link rel="stylesheet" href="form.css">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icons/icon.svg" type="image/svg+xml">
 <link rel="apple-touch-icon" href="icons/apple-touch-icon.png">
-<script>addEventListener('error',(e)=>{if(!(e.target instanceof HTMLScriptElement))return;const show=()=>{document.getElementById('load-failure').hidden=false};if(document.readyState==='loading')addEventListener('DOMContentLoaded',show);else show()},true)</script>
 <script type="module" src="app.js"></script>
 </head>
 <body>
@@ -224,6 +237,7 @@ std::string IndexHtml() {
                                 {"@THEME@", kThemeColour},
                                 {"@DISMISS@", Escaped(kReportDismissCaption)},
                                 {"@WIDE@", kWideQuery},
+                                {"@EARLY@", std::string(kEarlyScript)},
                                 {"@FORM@", FormHtml()}});
 }
 
