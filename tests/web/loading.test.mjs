@@ -20,7 +20,7 @@ test('queued clicks wait visibly, run in order and stop at the first report', as
   /** @type {(value?: unknown) => void} */
   let release;
   const held = new Promise((resolve) => (release = resolve));
-  await context.route('**/ohmcalc.wasm', async (route) => {
+  await context.route('**/ohmcalc.*.wasm', async (route) => {
     await held;
     await route.continue();
   });
