@@ -16,10 +16,6 @@
 namespace ohmcalc {
 namespace {
 
-constexpr std::array<Quantity, 7> kResultQuantities = {Quantity::kVoltage, Quantity::kCurrent, Quantity::kResistance,
-                                                       Quantity::kVoltage, Quantity::kCurrent, Quantity::kPower,
-                                                       Quantity::kPower};
-
 constexpr std::string_view kVolt = "V";
 constexpr std::string_view kAmpere = "A";
 constexpr std::string_view kOhm = "\u03A9";  // Greek capital omega, as the unit labels write it
@@ -198,12 +194,6 @@ void AppendResistanceAids(std::string& out, const DecimalNumber& ohms, const Cal
 }
 
 }  // namespace
-
-Quantity ResultQuantity(const CalcRow& row) { return kResultQuantities.at(static_cast<std::size_t>(row.number - 1)); }
-
-bool DesignerAidsRead(const CalcRow& row, int box) {
-  return box == row.c || (box == row.a && ResultQuantity(row) == Quantity::kResistance);
-}
 
 std::string DesignerAids(const CalcRow& row, const FieldStore& boxes, const NumberLocale& locale) {
   auto value = ReadDecimalInRange(boxes.Get(row.c), locale);

@@ -3,15 +3,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
+#include <array>
 #include <limits>
-#include <vector>
 
 #include "core/designer_aids.h"
 #include "qt/box_field_store.h"
 #include "qt/error_report.h"
 #include "qt/fonts.h"
 #include "qt/window_icon.h"
+#include "window/aids_readers.h"
 #include "window/control_names.h"
 #include "window/form_controls.h"
 #include "window/row_actions.h"
@@ -82,17 +82,17 @@ Form1::Form1(NumberLocale locale, QWidget* parent) : QWidget(parent), locale_(st
   setAutoFillBackground(true);
   resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   BuildControls();
-  RouteClicks();
   KeepDesignerAidsInStep();
-  findChild<QWidget*>(kFormControls[kFirstInTabOrder].name)->setFocus();
 }
 
 QLineEdit* Form1::Box(int number) const { return boxes_.at(static_cast<std::size_t>(number - 1)); }
 
 void Form1::BuildControls() {
-  std::vector<std::pair<int, QWidget*>> focus_chain;
-  std::vector<QWidget*> labels;
-  for (const ControlSpec& entry : kFormControls) {
+  std::array<QWidget*, kFormControls.size()> controls{};
+  // Qt stacks each new child above the others: made from the end of the
+  // creation order, the controls stack as it says.
+  for (auto index = kCreationOrder.rbegin(); index != kCreationOrder.rend(); ++index) {
+    const ControlSpec& entry = kFormControls[*index];
     QWidget* control = MakeControl(entry, this);
     control->setObjectName(entry.name);
     control->setGeometry(PixelRect(entry.rect));
@@ -100,19 +100,14 @@ void Form1::BuildControls() {
     if (entry.kind == ControlKind::kTextBox) {
       boxes_.at(static_cast<std::size_t>(BoxNumber(entry) - 1)) = static_cast<QLineEdit*>(control);
     }
-    if (entry.kind == ControlKind::kLabel || entry.kind == ControlKind::kBar) {
-      labels.push_back(control);
-    } else {
-      focus_chain.emplace_back(entry.tab_index, control);
+    if (const ClickRoute* route = kRouteOfControl[*index]) {
+      connect(static_cast<QPushButton*>(control), &QPushButton::clicked, this, [this, route] { RunRowAction(*route); });
     }
+    controls[*index] = control;
   }
-  // Boxes and buttons are drawn above the unit labels that reach into them.
-  for (QWidget* label : labels) label->lower();
-  std::sort(focus_chain.begin(), focus_chain.end(),
-            [](const auto& left, const auto& right) { return left.first < right.first; });
-  for (std::size_t i = 1; i < focus_chain.size(); ++i) {
-    QWidget::setTabOrder(focus_chain[i - 1].second, focus_chain[i].second);
-  }
+  for (std::size_t i = 1; i < kTabOrder.size(); ++i)
+    QWidget::setTabOrder(controls[kTabOrder[i - 1]], controls[kTabOrder[i]]);
+  controls[kFirstInTabOrder]->setFocus();
   const QString accepted_forms = QString::fromUtf8(kOperandToolTip);
   for (const CalcRow& row : kCalcRows) {
     Box(row.a)->setToolTip(accepted_forms);
@@ -129,18 +124,10 @@ void Form1::ShowDesignerAids(const CalcRow& row) {
 
 void Form1::KeepDesignerAidsInStep() {
   // Rebuilt from the boxes on every change of a box they read, whoever makes it.
-  for (const CalcRow& row : kCalcRows) {
-    for (int box : {row.a, row.b, row.c}) {
-      if (!DesignerAidsRead(row, box)) continue;
-      connect(Box(box), &QLineEdit::textChanged, this, [this, &row] { ShowDesignerAids(row); });
+  for (int box = 1; box <= kBoxCount; ++box) {
+    for (const CalcRow* row : RowsReadingBox(box)) {
+      connect(Box(box), &QLineEdit::textChanged, this, [this, row] { ShowDesignerAids(*row); });
     }
-  }
-}
-
-void Form1::RouteClicks() {
-  for (const ClickRoute& route : kClickRoutes) {
-    auto* button = findChild<QPushButton*>(route.button, Qt::FindDirectChildrenOnly);
-    connect(button, &QPushButton::clicked, this, [this, &route] { RunRowAction(route); });
   }
 }
 

@@ -16,17 +16,16 @@ class Form1 : public QWidget {
  public:
   explicit Form1(NumberLocale locale, QWidget* parent = nullptr);
 
-  QLineEdit* Box(int number) const;  // 1..21
+  QLineEdit* Box(int number) const;  // 1..kBoxCount
 
  private:
   void BuildControls();
-  void RouteClicks();
   void KeepDesignerAidsInStep();
   void ShowDesignerAids(const CalcRow& row);
   void RunRowAction(const ClickRoute& route);
 
   NumberLocale locale_;
-  std::array<QLineEdit*, 21> boxes_{};
+  std::array<QLineEdit*, kBoxCount> boxes_{};
 };
 
 }  // namespace ohmcalc

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/designer_aids.h"
+#include "window/aids_readers.h"
 
 namespace ohmcalc {
 namespace {
@@ -52,12 +53,15 @@ void PageBoxes::RefreshAidsReading(int box) const {
 
 // Each row once, however many of the boxes it reads.
 void PageBoxes::RefreshAidsReadingAny(const BoxSet& boxes) const {
+  std::bitset<kCalcRows.size()> rows;  // by row number - 1
+  for (int box = 1; box <= kBoxCount; ++box) {
+    if (!boxes.test(static_cast<std::size_t>(box))) continue;
+    for (const CalcRow* row : RowsReadingBox(box)) rows.set(static_cast<std::size_t>(row->number - 1));
+  }
   for (const CalcRow& row : kCalcRows) {
-    bool reads = false;
-    for (int box = 1; box <= kBoxCount && !reads; ++box) {
-      reads = boxes.test(static_cast<std::size_t>(box)) && DesignerAidsRead(row, box);
+    if (rows.test(static_cast<std::size_t>(row.number - 1))) {
+      ShowDesignerAids(row.c, DesignerAids(row, *this, locale_).c_str());
     }
-    if (reads) ShowDesignerAids(row.c, DesignerAids(row, *this, locale_).c_str());
   }
 }
 

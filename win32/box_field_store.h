@@ -13,13 +13,13 @@ namespace ohmcalc {
 // so a failed write is never mistaken for a result.
 class BoxFieldStore : public FieldStore {
  public:
-  explicit BoxFieldStore(const std::array<HWND, 21>& boxes) : boxes_(boxes) {}
+  explicit BoxFieldStore(const std::array<HWND, kBoxCount>& boxes) : boxes_(boxes) {}
   std::string Get(int box) const override;
   void Set(int box, std::string_view text) override;
 
  private:
   HWND At(int box) const { return boxes_.at(static_cast<std::size_t>(box - 1)); }
-  const std::array<HWND, 21>& boxes_;
+  const std::array<HWND, kBoxCount>& boxes_;
 };
 
 // The whole text of a control, however long.

@@ -2,14 +2,12 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <numeric>
-
 #include "core/designer_aids.h"
 #include "win32/box_field_store.h"
 #include "win32/error_report.h"
-#include "win32/startup_marks.h"
+#include "win32/screen_reader.h"
 #include "win32/utf16.h"
+#include "window/aids_readers.h"
 #include "window/control_names.h"
 #include "window/row_actions.h"
 #include "window/tab_order.h"
@@ -24,7 +22,7 @@ constexpr COLORREF kBarRed = RGB(0xFF, 0x00, 0x00);
 constexpr int kToolTipWidthAt96Dpi = 640;
 constexpr int kToolTipShownMs = 30000;
 constexpr int kIconResource = 1;
-constexpr UINT kAfterFirstPaintMessage = WM_APP;
+constexpr UINT kAfterFirstPaintMessage = WM_APP;  // clear of the dialog manager's WM_USER messages
 
 struct ControlClass {
   const wchar_t* name;
@@ -44,20 +42,6 @@ ControlClass ClassOf(ControlKind kind) {
       break;
   }
   return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
-}
-
-// Creation order is focus order and stacking order: boxes and buttons by tab
-// index, then the labels, which so lie below the boxes they reach into.
-std::array<std::size_t, kFormControls.size()> CreationOrder() {
-  std::array<std::size_t, kFormControls.size()> order{};
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::stable_sort(order.begin(), order.end(), [](std::size_t left, std::size_t right) {
-    const ControlSpec& a = kFormControls[left];
-    const ControlSpec& b = kFormControls[right];
-    if (TakesFocus(a) != TakesFocus(b)) return TakesFocus(a);
-    return TakesFocus(a) && a.tab_index < b.tab_index;
-  });
-  return order;
 }
 
 struct Place {
@@ -114,15 +98,12 @@ HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
     window_class.lpszClassName = kForm1ClassName;
     return RegisterClassExW(&window_class);
   }();
-  StartupMark("class registration");
   if (registered == 0) return nullptr;
   // Made at its size for the system's DPI, which is the window's unless it
   // opens on a monitor of another.
   const SIZE frame = FrameSize(GetDpiForSystem());
-  HWND window = CreateWindowExW(kWindowExStyle, kForm1ClassName, Widen(kFormTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, &locale);
-  StartupMark("main window");
-  return window;
+  return CreateWindowExW(kWindowExStyle, kForm1ClassName, Widen(kFormTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
+                         CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, &locale);
 }
 
 Form1::Form1(HWND window, NumberLocale locale)
@@ -130,10 +111,8 @@ Form1::Form1(HWND window, NumberLocale locale)
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    StartupMark("main window");
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
     auto* form = new Form1(window, *static_cast<NumberLocale*>(create->lpCreateParams));
-    StartupMark("colours and brushes");
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   }
   auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -152,61 +131,21 @@ LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPA
 LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      StartupMark("main window");
-      SetIcons();
-      StartupMark("icon");
-      BuildControls(GetDpiForWindow(window_));
-      if (GetDpiForWindow(window_) != GetDpiForSystem()) FitFrame(GetDpiForWindow(window_));
-      StartupMark("layout");
-      // A screen reader reads out the box with the focus as the window shows.
-      if (kFormControls[kFirstInTabOrder].kind == ControlKind::kTextBox) AddAccessibleName(last_focus_);
-      StartupMark("accessible names");
-      // The other boxes' names and the tooltips are first needed on a key or
-      // a hover: they are made once the window is up, not before it shows.
-      PostMessageW(window_, kAfterFirstPaintMessage, 0, 0);
+      OnCreate();
       return 0;
     case kAfterFirstPaintMessage:
-      StartupMark("message loop");
-      for (HWND box : boxes_) {
-        if (box != controls_[kFirstInTabOrder]) AddAccessibleName(box);
-      }
-      StartupMark("accessible names after the first paint");
-      AddToolTips();
-      StartupMark("tooltip control and tools");
-      StartupMarksWrite();
+      OnAfterFirstPaint();
       return 0;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      Layout(HIWORD(wparam));
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
-    }
-    case WM_CTLCOLORSTATIC: {
-      StartupMark("first paint");
-      auto* device = reinterpret_cast<HDC>(wparam);
-      const int index = GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) - kFirstControlId;
-      if (index >= 0 && index < static_cast<int>(kFormControls.size()) &&
-          kFormControls[static_cast<std::size_t>(index)].kind == ControlKind::kBar) {
-        SetBkColor(device, kBarRed);
-        StartupMark("colours and brushes");
-        return reinterpret_cast<LRESULT>(bar_brush_);
-      }
-      SetTextColor(device, GetSysColor(COLOR_WINDOWTEXT));
-      SetBkColor(device, GetSysColor(COLOR_WINDOW));
-      StartupMark("colours and brushes");
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    }
+    case WM_CTLCOLORSTATIC:
+      return OnCtlColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_COMMAND:
       OnCommand(LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_ACTIVATE:
-      // Focus leaves with the window and comes back to where it was.
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) last_focus_ = focus;
-      } else {
-        SetFocus(last_focus_);
-      }
+      OnActivate(LOWORD(wparam));
       return 0;
     case WM_SETFOCUS:
       SetFocus(last_focus_);
@@ -215,9 +154,56 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       PostQuitMessage(0);
       return 0;
     default:
-      break;
+      return DefWindowProcW(window_, message, wparam, lparam);
   }
-  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void Form1::OnCreate() {
+  SetIcons();
+  const UINT dpi = GetDpiForWindow(window_);
+  BuildControls(dpi);
+  if (dpi != GetDpiForSystem()) FitFrame(dpi);
+  if (kFormControls[kFirstInTabOrder].kind == ControlKind::kTextBox) AddAccessibleName(last_focus_);
+  PostMessageW(window_, kAfterFirstPaintMessage, 0, 0);
+}
+
+// What no one can need before the window shows is made right after its
+// first paint, which main's UpdateWindow does before the message loop takes
+// this message: the boxes' hidden name labels, first read on a key, and the
+// tooltips, first shown on a hover. The focused box has its name from
+// OnCreate, as a screen reader reads it out as soon as the window shows.
+void Form1::OnAfterFirstPaint() {
+  for (HWND box : boxes_) {
+    if (box != controls_[kFirstInTabOrder]) AddAccessibleName(box);
+  }
+  AddToolTips();
+}
+
+void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Layout(dpi);
+}
+
+LRESULT Form1::OnCtlColorStatic(HDC device, HWND control) {
+  const int index = GetDlgCtrlID(control) - kFirstControlId;
+  if (index >= 0 && index < static_cast<int>(kFormControls.size()) &&
+      kFormControls[static_cast<std::size_t>(index)].kind == ControlKind::kBar) {
+    SetBkColor(device, kBarRed);
+    return reinterpret_cast<LRESULT>(bar_brush_);
+  }
+  SetTextColor(device, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(device, GetSysColor(COLOR_WINDOW));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+// Focus leaves with the window and comes back to where it was.
+void Form1::OnActivate(UINT state) {
+  if (state == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window_, focus)) last_focus_ = focus;
+  } else {
+    SetFocus(last_focus_);
+  }
 }
 
 void Form1::SetIcons() {
@@ -231,8 +217,8 @@ void Form1::SetIcons() {
 void Form1::BuildControls(UINT dpi) {
   auto* instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
   fonts_ = std::make_unique<Fonts>(dpi);
-  StartupMark("fonts");
-  for (std::size_t index : CreationOrder()) {
+  // Creation order is also Tab order and stacking order.
+  for (std::size_t index : kCreationOrder) {
     const ControlSpec& entry = kFormControls[index];
     const ControlClass control_class = ClassOf(entry.kind);
     const Place place = PlaceAt(entry.rect, dpi);
@@ -240,9 +226,7 @@ void Form1::BuildControls(UINT dpi) {
         CreateWindowExW(control_class.ex_style, control_class.name, Widen(entry.caption).c_str(), control_class.style,
                         place.x, place.y, place.width, place.height, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance, nullptr);
-    StartupMark("seventy controls");
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(entry.font)), FALSE);
-    StartupMark("fonts");
     controls_[index] = control;
     if (entry.kind == ControlKind::kTextBox) {
       boxes_.at(static_cast<std::size_t>(BoxNumber(entry) - 1)) = control;
@@ -250,7 +234,6 @@ void Form1::BuildControls(UINT dpi) {
     }
   }
   last_focus_ = controls_[kFirstInTabOrder];
-  StartupMark("seventy controls");
 }
 
 void Form1::Layout(UINT dpi) {
@@ -316,26 +299,27 @@ TTTOOLINFOW Form1::Tool(int box, const wchar_t* text) const {
 }
 
 void Form1::OnCommand(int id, int code) {
-  const int index = id - kFirstControlId;
-  if (index < 0 || index >= static_cast<int>(kFormControls.size())) return;  // IDOK, IDCANCEL: nothing
-  const ControlSpec& entry = kFormControls[static_cast<std::size_t>(index)];
-  if (entry.kind == ControlKind::kButton && code == BN_CLICKED) {
-    for (const ClickRoute& route : kClickRoutes) {
-      if (ControlId(route.button) == id) RunRowAction(route);
-    }
+  if (id < kFirstControlId || id >= kFirstControlId + static_cast<int>(kFormControls.size())) return;  // IDOK, IDCANCEL
+  const auto index = static_cast<std::size_t>(id - kFirstControlId);
+  const ControlSpec& entry = kFormControls[index];
+  if (const ClickRoute* route = kRouteOfControl[index]; route != nullptr && code == BN_CLICKED) {
+    RunRowAction(*route);
   } else if (entry.kind == ControlKind::kTextBox && code == EN_CHANGE) {
     // Aids follow the boxes they read, whoever changes them.
-    const int box = BoxNumber(entry);
-    for (const CalcRow& row : kCalcRows) {
-      if (DesignerAidsRead(row, box)) ShowDesignerAids(row);
-    }
+    for (const CalcRow* row : RowsReadingBox(BoxNumber(entry))) ShowDesignerAids(*row);
   }
 }
 
 void Form1::RunRowAction(const ClickRoute& route) {
   BoxFieldStore store(boxes_);
   auto failure = RunClickRoute(route, store, locale_);
-  if (!failure) return;
+  if (!failure) {
+    if (route.action == RowAction::kEvaluate) {
+      const int result_box = CalcRowNumbered(route.row).c;
+      AnnounceResult(Box(result_box), ResultAnnouncement(route.row, store.Get(result_box)));
+    }
+    return;
+  }
   ReportRunTimeError(window_, failure->error);
   if (failure->culprit != 0) {
     HWND culprit = Box(failure->culprit);

@@ -34,7 +34,13 @@ class Form1 {
  private:
   Form1(HWND window, NumberLocale locale);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);  // to one handler per message
+  void OnCreate();
+  void OnAfterFirstPaint();
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
+  LRESULT OnCtlColorStatic(HDC device, HWND control);
+  void OnCommand(int id, int code);
+  void OnActivate(UINT state);
 
   void SetIcons();
   void BuildControls(UINT dpi);  // at their places, with their fonts
@@ -44,7 +50,6 @@ class Form1 {
   TTTOOLINFOW Tool(int box, const wchar_t* text) const;  // box's entry in the tooltip control
   void Layout(UINT dpi);                                 // again, at a new DPI
   void FitFrame(UINT dpi);
-  void OnCommand(int id, int code);
   void RunRowAction(const ClickRoute& route);
   void ShowDesignerAids(const CalcRow& row);
   HWND Box(int number) const { return boxes_.at(static_cast<std::size_t>(number - 1)); }
@@ -52,7 +57,7 @@ class Form1 {
   HWND window_;
   NumberLocale locale_;
   std::array<HWND, kFormControls.size()> controls_{};
-  std::array<HWND, 21> boxes_{};
+  std::array<HWND, kBoxCount> boxes_{};
   std::unique_ptr<Fonts> fonts_;
   HBRUSH bar_brush_;
   HWND tooltip_ = nullptr;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
+
+#include "window/form_controls.h"
 
 namespace ohmcalc {
 
@@ -39,6 +42,21 @@ inline const ClickRoute* RouteOfButton(std::string_view button) {
                             [button](const ClickRoute& candidate) { return candidate.button == button; });
   return route == kClickRoutes.end() ? nullptr : &*route;
 }
+
+// The route of each control, by its place in kFormControls; null for all
+// but the routed buttons.
+inline constexpr std::array<const ClickRoute*, kFormControls.size()> kRouteOfControl = [] {
+  std::array<const ClickRoute*, kFormControls.size()> routes{};
+  for (const ClickRoute& route : kClickRoutes) {
+    for (std::size_t index = 0; index < kFormControls.size(); ++index) {
+      if (std::string_view(kFormControls[index].name) == route.button) routes[index] = &route;
+    }
+  }
+  return routes;
+}();
+static_assert(std::count(kRouteOfControl.begin(), kRouteOfControl.end(), nullptr) ==
+                  static_cast<std::ptrdiff_t>(kFormControls.size() - kClickRoutes.size()),
+              "a route names no control");
 
 // The route of row `row`'s equals button.
 inline const ClickRoute& EvaluateRouteOfRow(int row) {

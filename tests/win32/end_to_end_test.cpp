@@ -17,6 +17,7 @@
 #include "window/control_names.h"
 #include "window/form_controls.h"
 #include "window/report_wording.h"
+#include "window/tab_order.h"
 
 namespace ohmcalc {
 
@@ -91,13 +92,7 @@ TEST_F(Form1EndToEnd, WindowAndEveryControlAsTheTableHasThem) {
 
 TEST_F(Form1EndToEnd, TabWalksTheTabIndexOrderBothWays) {
   std::vector<HWND> expected;
-  for (int tab = 0; tab < static_cast<int>(kFormControls.size()); ++tab) {
-    for (const ControlSpec& entry : kFormControls) {
-      bool focusable = entry.kind == ControlKind::kTextBox || entry.kind == ControlKind::kButton;
-      if (focusable && entry.tab_index == tab) expected.push_back(app_->Control(entry.name));
-    }
-  }
-  ASSERT_EQ(expected.size(), 42u);
+  for (std::size_t index : kTabOrder) expected.push_back(app_->Control(kFormControls[index].name));
   EXPECT_EQ(app_->Focus(), app_->Box(1)) << "focus starts in Text1";
   for (std::size_t i = 0; i < expected.size(); ++i) {
     HWND next = expected[(i + 1) % expected.size()];
@@ -222,6 +217,40 @@ TEST(CommaLocale, TenDividedByFourIsTwoCommaFive) {
   EXPECT_FALSE(app.Click("Command5"));
   EXPECT_EQ(app.BoxText(6), L"2,5");
   EXPECT_EQ(app.Close(), 0u);
+}
+
+// Registered with a copy of the program beside the recording
+// uiautomationcore.dll (uia_recorder.cpp), which Wine loads in place of its own.
+TEST(ResultNotification, OneForAResultNoneForAClearOrAReport) {
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring record = folder + std::wstring(L"ohmcalc-uia-") + std::to_wstring(GetCurrentProcessId());
+  auto recorded = [&record] {
+    std::string text;
+    HANDLE file = CreateFileW(record.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read != 0) text.append(buffer, read);
+    CloseHandle(file);
+    return text;
+  };
+  ASSERT_TRUE(SetEnvironmentVariableW(L"OHMCALC_UIA_RECORD", record.c_str()));
+  ASSERT_TRUE(SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"mscoree,mshtml=;uiautomationcore=n"));
+  AppDriver app(g_exe);
+  app.SetBox(4, L"10");
+  app.SetBox(5, L"4");
+  EXPECT_FALSE(app.Click("Command5"));
+  // Result box, NotificationKind_ActionCompleted, NotificationProcessing_MostRecent, words.
+  const std::string result = std::to_string(ControlId("Text6")) + " 2 3 " + ResultAnnouncement(2, "2.5") + "\n";
+  EXPECT_EQ(recorded(), result);
+  EXPECT_FALSE(app.Click("Command6"));
+  app.SetBox(4, L"x");
+  EXPECT_TRUE(app.Click("Command5", [&](HWND) { app.PressKey(VK_RETURN); }));
+  EXPECT_EQ(recorded(), result) << "nothing for a clear or a report";
+  EXPECT_EQ(app.Close(), 0u);
+  DeleteFileW(record.c_str());
 }
 
 // Sets the display to 144 DPI for one start of the program. Fonts cannot be
