@@ -130,8 +130,9 @@ function closeAids(aids) {
 }
 
 for (const box of document.querySelectorAll('.box-c')) {
-  const aids = {box, panel: document.getElementById(box.getAttribute('aria-describedby')),
-                toggle: box.parentElement.querySelector('.aids-toggle'), hovered: false, focused: false, pinned: false};
+  const panel = document.getElementById(box.getAttribute('aria-describedby'));
+  const aids = {box, panel, toggle: document.querySelector(`[aria-controls="${panel.id}"]`), hovered: false, focused: false,
+                pinned: false};
   aidsOf.set(box, aids);
   const set = (key, value) => {
     aids[key] = value;

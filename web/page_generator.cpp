@@ -1,8 +1,8 @@
 // Writes the web edition's page from the window description, at build time:
-// index.html (the controls, in rows, with their names, numbers and tab
-// order), form.css (each control at its place on wide screens), style.css
-// (the look, with the layouts' media queries filled in) and the web app
-// manifest; and, for the tests, the same table as JSON.
+// index.html (the controls, in tab order, with their names and numbers),
+// form.css (each control at its place on wide screens, each row's band of
+// the cards), style.css (the look, with the layouts' media queries filled in)
+// and the web app manifest; and, for the tests, the same table as JSON.
 // Usage: ohmcalc_page_generator STAGE_DIR CONTROLS_JSON STYLE_CSS
 #include <algorithm>
 #include <fstream>
@@ -107,11 +107,24 @@ bool IsResultBox(const ControlSpec& entry) {
 
 std::string AidsId(const ControlSpec& box) { return std::string("aids-") + box.name; }
 
+// Every control of a row carries the row's class, by which the cards find
+// their band of the page's grid (form.css).
+std::string RowClass(int row) { return " r" + std::to_string(row); }
+
+bool HasFormula(int row) {
+  return std::any_of(kFormControls.begin(), kFormControls.end(), [row](const ControlSpec& o) {
+    return o.row == row && o.kind == ControlKind::kLabel && RolePart(o) == "formula";
+  });
+}
+
 std::string ControlHtml(const ControlSpec& entry) {
   const std::string id = entry.name;
-  const std::string part = RolePart(entry);
-  const std::string common = "id=\"" + id + "\" tabindex=\"" + std::to_string(TabPosition(entry)) + "\" aria-label=\"" +
-                             Escaped(AccessibleName(entry)) + "\"" +
+  if (entry.kind == ControlKind::kBar) {
+    // Decoration: the caption the window gives it is never seen.
+    return "<div class=\"bar\" id=\"" + id + "\" aria-hidden=\"true\"></div>";
+  }
+  const std::string part = RolePart(entry) + RowClass(entry.row);
+  const std::string common = "id=\"" + id + "\" aria-label=\"" + Escaped(AccessibleName(entry)) + "\"" +
                              (&entry == &kFormControls[kFirstInTabOrder] ? " autofocus" : "");
   if (entry.kind == ControlKind::kButton) {
     // Only buttons with a route do anything; the page calls it by number.
@@ -128,41 +141,51 @@ std::string ControlHtml(const ControlSpec& entry) {
                        "\" autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\"";
     if (!IsResultBox(entry)) return html + " title=\"" + Escaped(kOperandToolTip) + "\">";
     html += " aria-describedby=\"" + AidsId(entry) + "\">";
-    // The aids: a popup on wide screens, a panel under the row on phones,
-    // opened there by a tap on the box or on this button.
-    html +=
-        "<button type=\"button\" class=\"aids-toggle\" tabindex=\"-1\" hidden aria-expanded=\"false\" "
-        "aria-controls=\"" +
-        AidsId(entry) + "\" aria-label=\"" + Escaped(DesignerAidsName(entry.row)) + "\">i</button>";
-    html += "<div class=\"aids\" id=\"" + AidsId(entry) + "\" role=\"tooltip\"></div>";
+    // The aids: a popup on wide screens, a panel in the row's card on
+    // phones, opened there by a tap on the box or on this button. The card is
+    // drawn behind the row's controls and holds only the aids.
+    html += "\n<button type=\"button\" class=\"aids-toggle" + RowClass(entry.row) +
+            "\" tabindex=\"-1\" hidden aria-expanded=\"false\" aria-controls=\"" + AidsId(entry) + "\" aria-label=\"" +
+            Escaped(DesignerAidsName(entry.row)) + "\">i</button>";
+    html += "\n<div class=\"row" + RowClass(entry.row) + (HasFormula(entry.row) ? " with-formula" : "") +
+            "\" role=\"group\" aria-label=\"" + RowName(entry.row) + "\"><div class=\"aids\" id=\"" + AidsId(entry) +
+            "\" role=\"tooltip\"></div></div>";
     return html;
   }
   std::string font = entry.font == ControlFont::kSong1575 ? " song" : "";
   return "<span class=\"label " + part + font + "\" id=\"" + id + "\">" + Escaped(entry.caption) + "</span>";
 }
 
+// The controls in tab order, the order in which the keyboard and a screen
+// reader meet them, so the page needs no tabindex; CSS puts each at its
+// place. Each box's label comes just before it, and the labels of a row that
+// name no box (the formula) before the row's first box. The bars come first
+// and so lie under everything.
 std::string FormHtml() {
-  std::string html;
-  int open_row = 0;
+  std::vector<const ControlSpec*> tab_order;
   for (const ControlSpec& entry : kFormControls) {
-    if (entry.row != open_row && open_row != 0) html += "</div>\n";
-    if (entry.kind == ControlKind::kBar) {
-      open_row = 0;
-      // Decoration: the caption the window gives it is never seen.
-      html += "<div class=\"bar\" id=\"" + std::string(entry.name) + "\" aria-hidden=\"true\"></div>\n";
-      continue;
-    }
-    if (entry.row != open_row) {
-      open_row = entry.row;
-      bool formula = std::any_of(kFormControls.begin(), kFormControls.end(), [&entry](const ControlSpec& o) {
-        return o.row == entry.row && o.kind == ControlKind::kLabel && RolePart(o) == "formula";
-      });
-      html += "<div class=\"row" + std::string(formula ? " with-formula" : "") + "\" role=\"group\" aria-label=\"" +
-              RowName(entry.row) + "\">\n";
-    }
-    html += ControlHtml(entry) + "\n";
+    if (TakesFocus(entry)) tab_order.push_back(&entry);
   }
-  if (open_row != 0) html += "</div>\n";
+  std::sort(tab_order.begin(), tab_order.end(),
+            [](const ControlSpec* a, const ControlSpec* b) { return TabPosition(*a) < TabPosition(*b); });
+  std::vector<const ControlSpec*> order;
+  for (const ControlSpec& entry : kFormControls) {
+    if (entry.kind == ControlKind::kBar) order.push_back(&entry);
+  }
+  for (const ControlSpec* focusable : tab_order) {
+    for (const ControlSpec& label : kFormControls) {
+      bool before_box = focusable->kind == ControlKind::kTextBox && label.kind == ControlKind::kLabel &&
+                        label.row == focusable->row &&
+                        (RolePart(label) == "formula" || std::string_view(label.name) == focusable->label);
+      if (before_box && std::find(order.begin(), order.end(), &label) == order.end()) order.push_back(&label);
+    }
+    order.push_back(focusable);
+  }
+  for (const ControlSpec& entry : kFormControls) {
+    if (std::find(order.begin(), order.end(), &entry) == order.end()) order.push_back(&entry);
+  }
+  std::string html;
+  for (const ControlSpec* entry : order) html += ControlHtml(*entry) + "\n";
   return html;
 }
 
@@ -241,6 +264,36 @@ std::string IndexHtml() {
                                 {"@FORM@", FormHtml()}});
 }
 
+// On cards the rows stand one under the other or, on wide touch screens, in
+// two lanes side by side: each row takes a band of the page's grid in its
+// lane, and every band has a card's tracks (style.css). A band holds one
+// kind of card, with or without a formula. Empty when the rows do not fit.
+std::string CardsCss(const std::string& query, int lanes) {
+  std::string columns = "var(--card-columns)";
+  for (int lane = 2; lane <= lanes; ++lane) columns += " var(--card-spacing) var(--card-columns)";
+  const int bands = (static_cast<int>(kCalcRows.size()) + lanes - 1) / lanes;
+  std::string rows;
+  std::string places;
+  for (int band = 1; band <= bands; ++band) {
+    int formulas = 0;
+    int cards = 0;
+    for (int lane = 1; lane <= lanes; ++lane) {
+      const int row = (band - 1) * lanes + lane;
+      if (row > static_cast<int>(kCalcRows.size())) break;
+      ++cards;
+      formulas += HasFormula(row) ? 1 : 0;
+      places += ".r" + std::to_string(row) + " { --row-band: " + std::to_string(band) +
+                "; --row-lane: " + std::to_string(lane) + "; }\n";
+    }
+    if (formulas != 0 && formulas != cards) return "";
+    if (band > 1) rows += " var(--card-spacing) ";
+    rows += formulas != 0 ? "var(--formula-card-band)" : "var(--card-band)";
+  }
+  if (lanes == 1) rows += " var(--card-spacing)";  // one lane keeps the space under its last card too
+  return "@media " + query + " {\n.form { grid-template-columns: " + columns + "; grid-template-rows: " + rows +
+         "; }\n" + places + "}\n";
+}
+
 std::string FormCss() {
   std::string css = "@media " + kWideQuery + " {\nhtml { font-size: calc(" + std::to_string(kFormFontPx) +
                     "px * var(--font-scale, 1)); }\n.form { width: " + Length(kClientWidthTwips) +
@@ -250,7 +303,10 @@ std::string FormCss() {
     css += "#" + std::string(entry.name) + " { left: " + Length(r.left) + "; top: " + Length(r.top) +
            "; width: " + Length(r.width) + "; height: " + Length(r.height) + "; }\n";
   }
-  return css + "}\n";
+  const std::string cards = CardsCss(kCardsQuery, 1);
+  const std::string cards_wide = CardsCss(kCardsWideQuery, 2);
+  if (cards.empty() || cards_wide.empty()) return "";
+  return css + "}\n" + cards + cards_wide;
 }
 
 // The look, with each layout's query in place of its name.
@@ -324,8 +380,9 @@ int main(int argc, char** argv) {
   const std::string site = argv[1];
   const std::string style = ohmcalc::Read(argv[3]);
   if (style.empty()) return 1;
-  bool written = ohmcalc::Write(site + "/index.html", ohmcalc::IndexHtml()) &&
-                 ohmcalc::Write(site + "/form.css", ohmcalc::FormCss()) &&
+  const std::string form_css = ohmcalc::FormCss();
+  bool written = ohmcalc::Write(site + "/index.html", ohmcalc::IndexHtml()) && !form_css.empty() &&
+                 ohmcalc::Write(site + "/form.css", form_css) &&
                  ohmcalc::Write(site + "/style.css", ohmcalc::StyleCss(style)) &&
                  ohmcalc::Write(site + "/manifest.webmanifest", ohmcalc::Manifest()) &&
                  ohmcalc::Write(argv[2], ohmcalc::ControlsJson());

@@ -50,9 +50,13 @@ test('every control stands at its place with its caption and accessible name', a
   assert.equal(red, 'rgb(255, 0, 0)');
 });
 
-test('Text1 has the focus at start, and Tab walks the tab order both ways', async () => {
+test('Text1 has the focus at start, the page lists the controls in tab order, and Tab walks it both ways', async () => {
   const fresh = await openPage(context, site.url);
   const order = description.controls.filter((entry) => entry.tab).sort((a, b) => a.tab - b.tab).map((e) => e.name);
+  // A tabindex of its own would take a control out of the document's order (the aids buttons take none).
+  const listed = await fresh.$$eval('.form input, .form button', (controls) =>
+    controls.filter((control) => !control.hasAttribute('tabindex')).map((control) => control.id));
+  assert.deepEqual(listed, order);
   const focused = () => fresh.evaluate(() => document.activeElement.id);
   assert.equal(await focused(), 'Text1');
   for (const name of order.slice(1)) {
