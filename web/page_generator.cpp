@@ -162,17 +162,12 @@ std::string ControlHtml(const ControlSpec& entry) {
 // name no box (the formula) before the row's first box. The bars come first
 // and so lie under everything.
 std::string FormHtml() {
-  std::vector<const ControlSpec*> tab_order;
-  for (const ControlSpec& entry : kFormControls) {
-    if (TakesFocus(entry)) tab_order.push_back(&entry);
-  }
-  std::sort(tab_order.begin(), tab_order.end(),
-            [](const ControlSpec* a, const ControlSpec* b) { return TabPosition(*a) < TabPosition(*b); });
   std::vector<const ControlSpec*> order;
   for (const ControlSpec& entry : kFormControls) {
     if (entry.kind == ControlKind::kBar) order.push_back(&entry);
   }
-  for (const ControlSpec* focusable : tab_order) {
+  for (std::size_t place : kTabOrder) {
+    const ControlSpec* focusable = &kFormControls[place];
     for (const ControlSpec& label : kFormControls) {
       bool before_box = focusable->kind == ControlKind::kTextBox && label.kind == ControlKind::kLabel &&
                         label.row == focusable->row &&
