@@ -17,7 +17,8 @@ elif [[ ${1:-run} == test || ${1:-run} == release ]]; then
   packages+=(libgtest-dev googletest libbenchmark-dev locales clang libclang-rt-14-dev xvfb libx11-dev libxres-dev
              desktop-file-utils appstream binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix
              wine wine64 fonts-wine fonts-arphic-uming wixl msitools "${web[@]}" chromium firefox-esr
-             webkit2gtk-driver "${packaging[@]}")
+             webkit2gtk-driver orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core openbox xdotool dbus
+             "${packaging[@]}")
 elif [[ ${1:-run} == package ]]; then
   packages+=("${packaging[@]}")
 fi
