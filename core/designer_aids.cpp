@@ -26,7 +26,7 @@ constexpr std::string_view kOhm = "\u03A9";  // Greek capital omega, as the unit
 constexpr std::string_view kWatt = "W";
 constexpr std::string_view kMinus = "\u2212";
 constexpr std::string_view kNearestMark = " \u2605";  // ★
-constexpr double kMarginFactor = 2.0;                 // at most half load
+constexpr int kMarginFactor = 2;                      // the part runs at 1/kMarginFactor of its rating at most
 constexpr int kPairDeviationDecimals = 2;
 constexpr int kCombinedDigits = 4;
 
@@ -121,12 +121,18 @@ void AppendRatingLines(std::string& out, double watts, const NumberLocale& local
   const PowerRating* rating = NextRating(watts);
   out += "\n额定功率";
   if (rating == nullptr) {
-    out += "：超出常用额定功率（100 W 以上）";
+    out += "：超出常用额定功率（";
+    out += LargestRating().text;
+    out += " W 以上）";
     return;
   }
   out += " ≥ " + RatingText(*rating, locale);
   const PowerRating* margin = NextRating(watts * kMarginFactor);
-  out += "，留 2 倍余量（负载 ≤ 50 %）";
+  out += "，留 ";
+  AppendPlain(out, ToDecimal15(kMarginFactor), locale);
+  out += " 倍余量（负载 ≤ ";
+  AppendPlain(out, ToDecimal15(100.0 / kMarginFactor), locale);
+  out += " %）";
   out += margin == nullptr ? "超出常用额定功率" : "选 ≥ " + RatingText(*margin, locale);
   out += "\n降额：环境温度高于 70 °C 时需再降额";
 }

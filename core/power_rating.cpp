@@ -29,6 +29,8 @@ constexpr std::array<PowerRating, 17> kRatings = {{
 
 }  // namespace
 
+const PowerRating& LargestRating() { return kRatings.back(); }
+
 const PowerRating* NextRating(double watts) {
   if (!(watts > 0.0)) return nullptr;
   for (const PowerRating& rating : kRatings) {

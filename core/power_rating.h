@@ -17,4 +17,7 @@ struct PowerRating {
 // nullptr above 100 W, and for zero or less.
 const PowerRating* NextRating(double watts);
 
+// The largest standard rating, 100 W.
+const PowerRating& LargestRating();
+
 }  // namespace ohmcalc

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The .deb made from a build passes lintian with no error and no warning,
-# and carries the manual page, the changelog and the copyright file.
-# Usage: check_deb.sh BUILD_DIR
+# and carries the manual page of its version, the changelog and the copyright
+# file.
+# Usage: check_deb.sh BUILD_DIR VERSION
 set -euo pipefail
-build=$1
+build=$1 version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
@@ -16,7 +17,9 @@ for file in ./usr/bin/ohmcalc ./usr/share/man/man1/ohmcalc.1.gz ./usr/share/doc/
   grep -qxF "$file" <<<"$contents" || { echo "missing in the package: $file"; status=1; }
 done
 dpkg-deb -x "$deb" "$work/root"
-zcat "$work/root/usr/share/man/man1/ohmcalc.1.gz" | grep -q '^\.SH ERRORS' || { echo "manual page unreadable"; status=1; }
+manual=$(zcat "$work/root/usr/share/man/man1/ohmcalc.1.gz")
+grep -q '^\.SH ERRORS' <<<"$manual" || { echo "manual page unreadable"; status=1; }
+grep -qF "\"ohmcalc $version\"" <<<"$manual" || { echo "manual page not of version $version"; status=1; }
 grep -q '^License: Expat' "$work/root/usr/share/doc/ohmcalc/copyright" || { echo "no licence in copyright"; status=1; }
 
 # Root is fine for a check that only reads the package.

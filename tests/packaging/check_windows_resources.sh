@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Windows resource script compiles, and the result carries the version
-# block and the icon. The version 1.0.0 must read "1.00".
-# Usage: check_windows_resources.sh RC_FILE VERSION RELEASE_TEXT [-DDEFINITION | -IFOLDER]...
+# block, with the build's publisher and title, and the icon. The version 1.0.0
+# must read "1.00".
+# Usage: check_windows_resources.sh RC_FILE VERSION RELEASE_TEXT PUBLISHER TITLE [-DDEFINITION | -IFOLDER]...
 set -euo pipefail
-rc=$1 version=$2 release=$3
-shift 3
+rc=$1 version=$2 release=$3 publisher=$4 title=$5
+shift 5
 windres=$(command -v x86_64-w64-mingw32-windres || command -v windres)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -21,6 +22,10 @@ expect "PRODUCTVERSION ${version//./, }, 0"
 expect 'BLOCK "080404B0"'
 expect "VALUE \"FileVersion\", \"$release\""
 expect "VALUE \"ProductVersion\", \"$release\""
+expect "VALUE \"CompanyName\", \"$publisher\""
+# The decompiler writes what is not ASCII as UTF-16 escapes.
+escaped_title=$(python3 -c 'import sys; print("".join(c if ord(c) < 128 else "\\x%x" % ord(c) for c in sys.argv[1]))' "$title")
+expect "VALUE \"ProductName\", L\"$escaped_title\""
 expect 'VALUE "Translation", 0x804, 1200'
 expect 'LANGUAGE 4, 2'
 expect 'RT_GROUP_ICON'

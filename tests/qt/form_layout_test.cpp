@@ -19,7 +19,7 @@ QRect Pixels(const TwipRect& rect) {
 }
 
 TEST_F(FormLayout, WindowTitleSizeAndStartState) {
-  EXPECT_EQ(form_->windowTitle(), QString::fromUtf8("Varnel电路设计辅助计算工具"));
+  EXPECT_EQ(form_->windowTitle(), QString::fromUtf8(OHMCALC_TITLE));
   EXPECT_EQ(form_->size(), QSize(702, 476));
   EXPECT_FALSE(form_->windowIcon().isNull());
   EXPECT_EQ(form_->windowIcon().availableSizes().value(0), QSize(32, 32));

@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # The installer's summary and tables, read with msiinfo: Chinese (PRC), 64-bit,
 # the program's title, version and publisher, and no Modify or Repair.
-# Usage: check_msi.sh OHMCALC.msi VERSION
+# Usage: check_msi.sh OHMCALC.msi VERSION TITLE PUBLISHER DOWNGRADE_MESSAGE
 set -euo pipefail
-msi=$1 version=$2
-title='Varnel电路设计辅助计算工具'
-publisher='The ohmcalc developers'
+msi=$1 version=$2 title=$3 publisher=$4 downgrade_message=$5
 failures=0
 expect() {  # what, wanted line, text
   if ! grep -qxF -- "$2" <<<"$3"; then
@@ -27,7 +25,7 @@ for row in "ProductLanguage	2052" "ProductName	$title" "ProductVersion	$version"
 done
 expect "code page" "936	_ForceCodepage" "$(msiinfo export "$msi" _ForceCodepage | tr -d '\r')"
 expect "downgrade message" \
-  "NOT WIX_DOWNGRADE_DETECTED	已安装 [ProductName] 的更新版本。如需安装 [ProductVersion] 版，请先将其卸载。" \
+  "NOT WIX_DOWNGRADE_DETECTED	$downgrade_message" \
   "$(msiinfo export "$msi" LaunchCondition | tr -d '\r')"
 shortcut=$(msiinfo export "$msi" Shortcut | tr -d '\r' | tail -n 1 | cut -f3,9)
 expect "shortcut name and icon" "ohmcalc|$title	ohmcalc.ico" "$shortcut"

@@ -19,7 +19,7 @@ std::wstring g_current_msi, g_newer_msi, g_older_msi;  // set by main
 
 namespace {
 
-const std::wstring kPublisher = L"The ohmcalc developers";
+const std::wstring kPublisher = OHMCALC_PUBLISHER;
 
 DWORD RunMsiexec(const std::wstring& arguments) {
   std::wstring command = L"msiexec.exe " + arguments;
