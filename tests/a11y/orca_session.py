@@ -171,7 +171,7 @@ def start_subject():
 
 
 # Orca echoes every key; the echo of each step's key opens that step's part of the log.
-ECHO = {'Tab': '制表符', 'shift+Tab': '左 Shift', 'space': '空格'}
+ECHO = {'Tab': '制表符', 'shift+Tab': '左 Shift', 'space': '空格', 'Return': '返回键'}
 steps = []  # (name, key)
 
 
@@ -237,7 +237,7 @@ def use_the_window(relay):
     press(relay, 'space', None, 'clear')
     tab_to(relay, ROW2[2], 'shift+Tab')
     press(relay, 'space', '确定', 'report')
-    press(relay, 'space', ROW2[0], 'culprit')
+    press(relay, 'Return', ROW2[0], 'culprit')
 
 
 def utterances(log):
