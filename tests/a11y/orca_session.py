@@ -220,7 +220,7 @@ RESULT = '第2行 电流 A 2.5'
 
 def use_the_window(relay):
     """The keys a person presses; each step names what the checks look for."""
-    wait_for(lambda: relay.heard_since(0, '第1行 电阻 Ω'), 'the first box', 120)
+    wait_for(lambda: relay.heard_since(0, '第1行 电阻 Ω'), 'the first box', 300)
     for _ in range(41):
         press(relay, 'Tab', STOP.pattern, 'walk')
     tab_to(relay, ROW2[0])
