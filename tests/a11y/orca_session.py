@@ -164,6 +164,8 @@ def start_subject():
         for name, value in [('browser.shell.checkDefaultBrowser', 'false'),
                             ('browser.startup.homepage_override.mstone', '"ignore"'),
                             ('datareporting.policy.dataSubmissionEnabled', 'false'),
+                            ('datareporting.policy.dataSubmissionPolicyBypassNotification', 'true'),
+                            ('datareporting.policy.firstRunURL', '""'), ('startup.homepage_welcome_url', '""'),
                             ('toolkit.telemetry.reportingpolicy.firstRun', 'false'),
                             ('browser.aboutwelcome.enabled', 'false'), ('browser.tabs.warnOnClose', 'false')]:
             prefs.write(f'user_pref("{name}", {value});\n')
