@@ -79,6 +79,7 @@ std::string Reading(const DecimalNumber& value, Quantity quantity, const NumberL
 }
 
 // "E24  470 Ω −6.0 % | 510 Ω +2.0 % ★", or "E24  4.7 kΩ 0 % ★" on a hit.
+// The star goes by the deviations as shown; a tie goes to the value above.
 // Returns the neighbour marked nearest.
 const PreferredValue& AppendSeriesLine(std::string& out, const ESeries& series, const Neighbours& neighbours,
                                        const NumberLocale& locale) {

@@ -45,7 +45,8 @@ double Combined(Connection connection, double main, double partner) {
   return connection == Connection::kSeries ? main + partner : main * partner / (main + partner);
 }
 
-// Whether `a` is the better choice than `b` for `target`.
+// Whether `a` is the better choice than `b` for `target`. Ties go to equal
+// parts, then to the main part nearer the target, then to the larger total.
 bool Better(const Candidate& a, const Candidate& b, double target) {
   if (a.distance != b.distance) return a.distance < b.distance;
   bool a_equal = a.main == a.partner;

@@ -2,37 +2,44 @@
 // it, and does what it asks (read or write a box, show a report or the
 // designer aids). Everything that decides anything happens in the module.
 
-// The code compiles as it arrives, from the page's first script on, and the
-// module's glue loads (the page preloads it) while the page sets itself up.
-// Clicks that come first show that they wait, then run in order, as on the
-// desktop: none while a report is open. A module that cannot load or start
-// is said so in the page, the boxes keeping their text.
-let module = null;
-const waiting = [];
-const whenReady = (work) => (module ? work() : waiting.push(work));
-const compiled = (async () => window.ohmcalcCode ?? WebAssembly.compileStreaming(fetch('ohmcalc.wasm')))().catch(
-  () => fetch('ohmcalc.wasm').then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
-const ready = import('./ohmcalc.js').then(({default: createOhmcalc}) => {
-  let instantiated;
-  const created = createOhmcalc({page, instantiateWasm(imports, receive) {
-    instantiated = compiled.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
-    return {};
-  }});
-  return Promise.all([created, instantiated]);
-}).then(([loaded]) => {
-  loaded._ohmcalc_start();
-  module = loaded;
-  for (const work of waiting.splice(0)) work();
+// The module's code compiles as it arrives, from the page's first script
+// on, and its glue loads (the page preloads it) while the page sets itself
+// up. Clicks that come first show that they wait, then run in order, as on
+// the desktop: none while a report is open. A module that cannot load or
+// start is said so in the page, the boxes keeping their text. The page names
+// the files, by their content: it only ever loads its own build's.
+/** @param {string} id */
+const linked = (id) => /** @type {HTMLLinkElement} */ (document.getElementById(id)).href;
+const codeUrl = linked('module-code');
+const fetchOk = () => fetch(codeUrl).then((response) => {
+  if (!response.ok) throw new Error(`${codeUrl}: ${response.status}`);
+  return response;
 });
+// A host that sends the code as another type than application/wasm gets
+// the slower way.
+/** @type {Promise<WebAssembly.Module>} */
+const early = /** @type {any} */ (window).ohmcalcCode ?? WebAssembly.compileStreaming(fetchOk());
+const compiled = early.catch(
+  () => fetchOk().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+const glue = import(linked('module-glue'));
+/** @type {any} the module, once it has started */
+let module = null;
+/** @type {(() => void)[]} */
+const waiting = [];
+/** @param {() => void} work */
+const whenReady = (work) => (module ? work() : waiting.push(work));
 
 // The page names its wide layout's media query (a mouse and 720 px; touch
 // screens get the cards), and each box and routed button its number; the
 // module goes by those numbers.
 const form = document.getElementById('Form1');
 const wide = window.matchMedia(form.dataset.wideLayout);
+/** @type {HTMLInputElement[]} */
 const boxes = [];
-for (const box of document.querySelectorAll('.box')) boxes[Number(box.dataset.box)] = box;
-const reportDialog = document.getElementById('report');
+for (const box of /** @type {NodeListOf<HTMLInputElement>} */ (document.querySelectorAll('.box'))) {
+  boxes[Number(box.dataset.box)] = box;
+}
+const reportDialog = /** @type {HTMLDialogElement} */ (document.getElementById('report'));
 const announcement = document.getElementById('announcement');
 let culprit = null;
 
@@ -157,7 +164,7 @@ for (const box of document.querySelectorAll('.box-c')) {
     if (!beneath?.matches('.form .box, .form .button')) return;
     event.preventDefault();
     closeAids(aids);
-    beneath.focus();
+    /** @type {HTMLElement} */ (beneath).focus();
   });
 }
 // A click or tap elsewhere (not a touch that scrolls) lets go of the aids.
@@ -194,7 +201,7 @@ const page = {
 };
 
 // The operator buttons have no route: a click there only moves the focus.
-for (const button of document.querySelectorAll('.form .button[data-route]')) {
+for (const button of /** @type {NodeListOf<HTMLElement>} */ (document.querySelectorAll('.form .button[data-route]'))) {
   const route = Number(button.dataset.route);
   button.addEventListener('click', () => {
     if (!module) button.setAttribute('aria-busy', 'true');
@@ -210,12 +217,26 @@ for (const box of boxes.slice(1)) {
   box.addEventListener('input', () => whenReady(() => module._ohmcalc_box_changed(number)));
 }
 
+// The code is compiled before the glue asks for it, so the module is
+// handed over whenever the glue calls back.
+const ready = Promise.all([compiled, glue]).then(([code, {default: createOhmcalc}]) => new Promise((resolve, reject) => {
+  createOhmcalc({page, instantiateWasm(/** @type {WebAssembly.Imports} */ imports,
+                                       /** @type {(instance: WebAssembly.Instance) => void} */ receive) {
+    WebAssembly.instantiate(code, imports).then((instance) => receive(instance), reject);
+    return {};
+  }}).then(resolve, reject);
+})).then((/** @type {any} */ loaded) => {
+  loaded._ohmcalc_start();
+  module = loaded;
+  for (const work of waiting.splice(0)) work();
+});
+
 // The service worker and its own downloads wait until the page works and
 // the clicks that waited for it have shown their results.
 ready.then(() => {
   performance.mark('ohmcalc-ready');
   document.documentElement.classList.add('ready');
-  if ('serviceWorker' in navigator) setTimeout(() => navigator.serviceWorker.register('sw.js'), 100);
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
 }, () => {
   document.getElementById('load-failure').hidden = false;
   waiting.length = 0;

@@ -3,9 +3,7 @@
 // order), form.css (each control at its place on wide screens), style.css
 // (the look, with the layouts' media queries filled in) and the web app
 // manifest; and, for the tests, the same table as JSON.
-// Usage: ohmcalc_page_generator SITE_DIR CONTROLS_JSON STYLE_CSS
-#include <emscripten.h>
-
+// Usage: ohmcalc_page_generator STAGE_DIR CONTROLS_JSON STYLE_CSS
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -168,47 +166,44 @@ std::string FormHtml() {
   return html;
 }
 
-// Starts the module's code compiling as it downloads, before the style
-// sheets and the rest of the page; app.js takes it from there. While the
-// page waits for its files, Intl loads the browser language's data, which
-// its first use costs and the first result needs. Inline, so that no request
-// stands before it; the policy allows this text by its hash.
+// The page's one inline script, first in the page, so that no request
+// stands before it: starts the module's code compiling as it downloads,
+// before the style sheets and the rest of the page (app.js takes it from
+// there); lets Intl load the browser language's data, which its first use
+// costs and the first result needs, while the page waits for its files; and
+// says that the page cannot work when a script of it is missing (as app.js
+// is for another build's page from a cache), an event that may come before
+// the message is parsed.
 constexpr std::string_view kEarlyScript =
-    "try{window.ohmcalcCode=WebAssembly.compileStreaming(fetch('ohmcalc.wasm'));"
+    "try{window.ohmcalcCode=WebAssembly.compileStreaming(fetch(document.getElementById('module-code').href));"
     "window.ohmcalcCode.catch(()=>{})}catch(e){}"
-    "setTimeout(()=>{try{new Intl.NumberFormat(navigator.language,{numberingSystem:'latn'})}catch(e){}})";
-
-// clang-format off
-EM_JS(void, WriteSha256Base64, (const char* text, char* out, int size), {
-  stringToUTF8(require('crypto').createHash('sha256').update(UTF8ToString(text)).digest('base64'), out, size);
-});
-// clang-format on
-
-std::string Sha256Base64(std::string_view text) {
-  char digest[64] = {};
-  WriteSha256Base64(std::string(text).c_str(), digest, sizeof digest);
-  return digest;
-}
+    "setTimeout(()=>{try{new Intl.NumberFormat(navigator.language,{numberingSystem:'latn'})}catch(e){}});"
+    "addEventListener('error',(e)=>{if(!(e.target instanceof HTMLScriptElement))return;"
+    "const show=()=>{document.getElementById('load-failure').hidden=false};"
+    "if(document.readyState==='loading')addEventListener('DOMContentLoaded',show);else show()},true)";
 
 // The page around the form. A static host sets no headers, so the page
 // carries its own policy; the module's code and glue are fetched while the
-// page is parsed. @NAME@ marks what is filled in.
+// page is parsed. Files go by their plain names here: the build names them
+// by their content, rewrites these links and fills in @SCRIPT_HASHES@, the
+// policy's hash of the inline script. @NAME@ marks what is filled in here.
 constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <html lang="zh-CN">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
-<meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval' 'sha256-@EARLY_HASH@'; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'">
+<meta http-equiv="Content-Security-Policy" content="default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPT_HASHES@; style-src 'self'; img-src 'self'; connect-src 'self'; manifest-src 'self'; worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'">
 <title>@TITLE@</title>
 <meta name="description" content="@DESCRIPTION@">
 <meta name="theme-color" content="@THEME@">
-<link rel="manifest" href="manifest.webmanifest">
-<link rel="icon" href="icons/icon.svg" type="image/svg+xml">
-<link rel="apple-touch-icon" href="icons/apple-touch-icon.png">
+<link rel="preload" id="module-code" href="ohmcalc.wasm" as="fetch" crossorigin>
+<link rel="modulepreload" id="module-glue" href="ohmcalc.js">
 <script>@EARLY@</script>
 <link rel="stylesheet" href="style.css">
 <link rel="stylesheet" href="form.css">
-<link rel="modulepreload" href="ohmcalc.js">
+<link rel="manifest" href="manifest.webmanifest">
+<link rel="icon" href="icons/icon.svg" type="image/svg+xml">
+<link rel="apple-touch-icon" href="icons/apple-touch-icon.png">
 <script type="module" src="app.js"></script>
 </head>
 <body>
@@ -242,7 +237,6 @@ std::string IndexHtml() {
                                 {"@THEME@", kThemeColour},
                                 {"@DISMISS@", Escaped(kReportDismissCaption)},
                                 {"@WIDE@", kWideQuery},
-                                {"@EARLY_HASH@", Sha256Base64(kEarlyScript)},
                                 {"@EARLY@", std::string(kEarlyScript)},
                                 {"@FORM@", FormHtml()}});
 }
@@ -264,6 +258,7 @@ std::string StyleCss(const std::string& source) {
   return Filled(source, {{"(--wide)", kWideQuery}, {"(--cards)", kCardsQuery}, {"(--cards-wide)", kCardsWideQuery}});
 }
 
+// The icons' names are rewritten by the build, as the page's links are.
 std::string Manifest() {
   auto icon = [](const char* file, const char* size, const char* purpose) {
     return std::string("{\"src\": \"icons/") + file + "\", \"sizes\": \"" + size +

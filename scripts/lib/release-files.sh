@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the release scripts: every release file carries one time, and
 # lands in build/package.
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the start-up benchmarks: runs two programs under startup_probe in
 # pairs, alternating which goes first (A B, B A, ...), after two warm-up runs
 # of each, and prints each program's medians and the median of the per-pair

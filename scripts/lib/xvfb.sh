@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: start_xvfb starts a headless X server on a free display, waits
 # until it is ready, exports DISPLAY and leaves its pid in XVFB_PID.
 start_xvfb() {
@@ -12,6 +13,7 @@ start_xvfb() {
     echo "Xvfb did not start within 10 s" >&2
     return 1
   fi
-  export DISPLAY=":$(head -n1 "$displayfd")"
+  DISPLAY=":$(head -n1 "$displayfd")"
+  export DISPLAY
   rm -f "$displayfd"
 }

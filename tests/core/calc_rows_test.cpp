@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "tests/core/recording_field_store.h"
+#include "window/row_actions.h"
 
 namespace ohmcalc {
 namespace {
@@ -33,7 +34,7 @@ struct ErrorCase {
   const char* a;
   const char* b;
   int number;
-  char box;  // 'A' or 'B': which box the error points at
+  char box;  // 'A', 'B' or 'C': which box the cursor goes back to; C's write fails, '-' without a box named
 };
 
 TEST(CalcRows, TableMatchesTheWindow) {
@@ -74,6 +75,7 @@ TEST(CalcRows, EvaluatesEveryRow) {
     EXPECT_EQ(Evaluate(c.row, c.a, c.b), c.c) << "row " << c.row << ": " << c.a << ", " << c.b;
 }
 
+// Through the row's equals button, as a window runs it.
 TEST(CalcRows, ErrorsWriteNothingAndNameTheBox) {
   const ErrorCase cases[] = {
       {3, "5", "0", kErrorDivisionByZero, 'B'},
@@ -91,6 +93,8 @@ TEST(CalcRows, ErrorsWriteNothingAndNameTheBox) {
       {2, "1e200", "1e-200", kErrorOverflow, 'A'},
       {7, "1e200", "abc", kErrorOverflow, 'A'},  // A×A overflows before B is read
       {7, "1e100", "1e-300", kErrorOverflow, 'A'},
+      {7, "3", "2", kErrorOutOfMemory, 'C'},
+      {7, "3", "2", kErrorOutOfMemory, '-'},
   };
   for (const auto& c : cases) {
     RecordingFieldStore boxes;
@@ -98,13 +102,12 @@ TEST(CalcRows, ErrorsWriteNothingAndNameTheBox) {
     boxes.Type(row.a, c.a);
     boxes.Type(row.b, c.b);
     boxes.Type(row.c, "old");
-    try {
-      EvaluateRow(row, boxes);
-      ADD_FAILURE() << "row " << c.row << " with " << c.a << ", " << c.b << " raised nothing";
-    } catch (const RunTimeError& error) {
-      EXPECT_EQ(error.number(), c.number) << "row " << c.row << ": " << c.a << ", " << c.b;
-      EXPECT_EQ(error.box(), c.box == 'A' ? row.a : row.b) << "row " << c.row << ": " << c.a << ", " << c.b;
-    }
+    if (c.box == 'C' || c.box == '-') boxes.Refuse(row.c, c.box == 'C' ? row.c : 0);
+    auto failure = RunClickRoute(EvaluateRouteOfRow(c.row), boxes, {});
+    SCOPED_TRACE("row " + std::to_string(c.row) + ": " + c.a + ", " + c.b);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->error.number(), c.number);
+    EXPECT_EQ(failure->culprit, c.box == 'A' ? row.a : c.box == 'B' ? row.b : c.box == 'C' ? row.c : 0);
     EXPECT_TRUE(boxes.writes().empty());
     EXPECT_EQ(boxes.Get(row.c), "old");
   }

@@ -32,6 +32,7 @@ const Form kEitherLocale[] = {
     // Metric prefixes, right after the number or after one blank.
     {"100m", 0.1},
     {"10u", 0.00001},
+    {"100u", 100e-6},
     {"47k", 47000},
     {"47K", 47000},
     {"2M", 2e6},
@@ -44,12 +45,14 @@ const Form kEitherLocale[] = {
     {"1meg", 1e6},
     {"1MEG", 1e6},
     {"1Meg", 1e6},
+    {"1meg ", 1e6},
     {"100 m", 0.1},
     {"100\tk", 100000},
     {" -5k ", -5000},
     {"+2k", 2000},
     // Resistor codes.
     {"4k7", 4700},
+    {"2k2", 2200},
     {"2M2", 2200000},
     {"1m5", 0.0015},
     {"4R7", 4.7},

@@ -26,8 +26,10 @@ TEST(OddInput, StrangeCharactersAreTypeMismatches) {
       "\xC3\x28",  // invalid UTF-8
       "1\xFF",     // stray byte
       "\xED\xA0\x80"
-      "1",         // an encoded lone surrogate
-      "\xEF\xBC",  // cut-off full-width character
+      "1",           // an encoded lone surrogate
+      "\xEF\xBC",    // cut-off full-width character
+      "5\xE3@\x80",  // a lead byte without its continuations
+      "1\xEF\xBCP",
       "\xE2\x80\x8F"
       "12",              // right-to-left mark
       "12\xE2\x80\x8E",  // left-to-right mark

@@ -44,6 +44,8 @@ TEST(ParseNumber, AcceptsPlainSignedDecimalsWithExponent) {
       {"2e+2", 200.0},
       {"-.25e1", -2.5},
       {"007", 7.0},
+      {"0100", 100.0},
+      {"0.50", 0.5},
       {"0.1", 0.1},
       {"123456789012345678901234567890", 1.2345678901234568e29},
       {"1.7976931348623157e308", std::numeric_limits<double>::max()},
@@ -65,6 +67,8 @@ TEST(ParseNumber, RejectsEmbeddedNul) {
                                "2",
                                3),
               kPoint, kErrorTypeMismatch);
+  // A view ending inside a character: the bytes past its end are not read.
+  ExpectError(std::string_view("1\xEF\xBC\x91", 3), kPoint, kErrorTypeMismatch);
 }
 
 TEST(ParseNumber, BeyondDoubleRangeIsOverflowAndBelowItIsZero) {

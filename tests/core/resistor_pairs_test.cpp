@@ -80,6 +80,9 @@ TEST(ResistorPairs, ShownOnlyWhenNearerThanTheNearestSinglePart) {
             (Lines{"E24 两只串联 620 Ω + 47 Ω = 667 Ω +0,03 %", "E24 两只并联 1 kΩ ∥ 2 kΩ = 666,7 Ω −0,02 %"}));
   EXPECT_EQ(PairLines("0.7"), (Lines{"E24 两只并联 1.3 Ω ∥ 1.5 Ω = 696.4 mΩ −0.51 %"}))
       << "below 1 Ω only parts in parallel reach";
+  EXPECT_EQ(PairLines("2.85"),
+            (Lines{"E24 两只串联 1.8 Ω + 1.1 Ω = 2.9 Ω +1.75 %", "E24 两只并联 3 Ω ∥ 56 Ω = 2.847 Ω −0.09 %"}))
+      << "the larger total wins a tie";
   for (const char* no_pair_helps : {"4700", "0.3", "25E6", "3E7", "1E12", "1E-320", "1.5E+308"}) {
     EXPECT_EQ(PairLines(no_pair_helps), Lines{}) << no_pair_helps;
   }

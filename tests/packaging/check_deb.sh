@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The .deb made from a build passes lintian with no error and no warning,
-# and carries the manual page of its version, the changelog and the copyright
-# file.
+# The .deb made from a build carries the manual page of its version, the
+# changelog and the copyright file. lintian checks the release's .deb
+# (scripts/package).
 # Usage: check_deb.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1 version=$2
@@ -21,8 +21,5 @@ manual=$(zcat "$work/root/usr/share/man/man1/ohmcalc.1.gz")
 grep -q '^\.SH ERRORS' <<<"$manual" || { echo "manual page unreadable"; status=1; }
 grep -qF "\"ohmcalc $version\"" <<<"$manual" || { echo "manual page not of version $version"; status=1; }
 grep -q '^License: Expat' "$work/root/usr/share/doc/ohmcalc/copyright" || { echo "no licence in copyright"; status=1; }
-
-# Root is fine for a check that only reads the package.
-lintian --allow-root --fail-on error,warning --tag-display-limit 0 "$deb" || status=1
-((status == 0)) && echo "package clean: $(basename "$deb")"
+((status == 0)) && echo "package complete: $(basename "$deb")"
 exit $status

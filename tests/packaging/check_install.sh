@@ -27,7 +27,7 @@ for size in 16 22 24 32 48 64 128 256; do
   info=$(file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png")
   [[ $info == *"$size x $size"* ]] || { echo "wrong size: ${size}x${size} is $info"; status=1; }
 done
-unexpected=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | grep -vxF -f <(printf '%s\n' "${expected[@]}") || true)
+unexpected=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort | grep -vxF -f <(printf '%s\n' "${expected[@]}")) || true
 [[ -z $unexpected ]] || { echo "unexpected files:"; echo "$unexpected"; status=1; }
 ((status == 0)) && echo "install complete: ${#expected[@]} files"
 exit $status

@@ -1,5 +1,4 @@
 #include <QClipboard>
-#include <QElapsedTimer>
 
 #include "tests/qt/form_fixture.h"
 
@@ -8,15 +7,13 @@ namespace {
 
 using OddInput = FormTest;
 
+// What only the window's text conversion can get wrong; the core's own
+// tables hold the other odd characters.
 TEST_F(OddInput, StrangeTextIsReportedAndKept) {
   const QString cases[] = {
-      QString("1") + QChar(0) + "2",       // embedded NUL
-      QString("12") + QChar(0xD800),       // lone high surrogate
-      QChar(0xDC00) + QString("5"),        // lone low surrogate
-      QChar(0x200F) + QString("12"),       // right-to-left mark
-      QString("1") + QChar(0x0301) + "2",  // combining accent
-      QString::fromUtf8("\xC3\x28\xFF"
-                        "12"),  // invalid UTF-8, as Qt decodes it
+      QString("1") + QChar(0) + "2",  // embedded NUL: the text's length, not its C string
+      QString("12") + QChar(0xD800),  // lone high surrogate
+      QChar(0xDC00) + QString("5"),   // lone low surrogate
   };
   for (const QString& text : cases) {
     Box(1)->setText(text);
@@ -46,16 +43,13 @@ TEST_F(OddInput, InvalidUtf8PastedFromTheClipboard) {
   EXPECT_EQ(Box(6)->text(), "4700.");
 }
 
+// The boxes take a megabyte; Qt's own limit is 32767 characters.
 TEST_F(OddInput, AMegabyteInABoxStillEvaluates) {
   const int megabyte = 1 << 20;
   Box(4)->setText(QString(megabyte, QChar(' ')) + "10" + QString(megabyte, QChar(' ')));
   Type(5, "4");
   Click("Command5");
   EXPECT_EQ(Box(6)->text(), "2.5");
-  Box(4)->setText("0." + QString(megabyte, QChar('3')));
-  Type(5, "1");
-  Click("Command5");
-  EXPECT_EQ(Box(6)->text(), "0.333333333");
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ async function firefox() {
 
 const freePort = () => new Promise((resolve) => {
   const server = createServer().listen(0, '127.0.0.1', () => {
-    const {port} = server.address();
+    const {port} = /** @type {import('node:net').AddressInfo} */ (server.address());
     server.close(() => resolve(port));
   });
 });
@@ -127,7 +127,7 @@ async function webkitSession(lang) {
       // such text goes in as a paste would.
       if (/[A-Z+!@#$%^&*()_{}|:"<>?~]/.test(text)) {
         return run((id, text) => {
-          const box = document.getElementById(id);
+          const box = /** @type {HTMLInputElement} */ (document.getElementById(id));
           box.focus();
           box.value += text;
           box.dispatchEvent(new Event('input', {bubbles: true}));

@@ -1,9 +1,10 @@
 // The web edition in one browser engine, OHMCALC_WEB_ENGINE (chromium,
 // firefox or webkit), through the same checks in each: places, rows, reports,
-// aids, a pasted megabyte, browser languages, a module that cannot load, the
-// service worker (its update, its neighbours' caches, offline) and the console.
+// aids, a pasted megabyte, browser languages, a page whose files are gone,
+// the service worker (its update, its neighbours' caches, offline) and the
+// console.
 import assert from 'node:assert/strict';
-import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {cpSync, mkdtempSync, readdirSync, rmSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {after, before, test} from 'node:test';
@@ -31,14 +32,17 @@ async function openReady(tab, url) {
   await until(tab, () => document.documentElement.classList.contains('ready'));
 }
 
-const valuesOf = (tab, ids) => tab.run((ids) => ids.map((id) => document.getElementById(id).value), ids);
-const boxTexts = (tab) => tab.run(() => [...document.querySelectorAll('.box')].map((box) => box.value));
+const valuesOf = (tab, ids) =>
+  tab.run((ids) => ids.map((id) => /** @type {HTMLInputElement} */ (document.getElementById(id)).value), ids);
+const boxTexts = (tab) =>
+  tab.run(() => Array.from(document.querySelectorAll('.box'), (box) => /** @type {HTMLInputElement} */ (box).value));
 
 // Types A and B (C too, when given), presses the row's 等于 and returns box C.
 async function runRow(tab, row, a, b, c) {
   const parts = rowParts(row);
   const boxes = [[parts['box-a'], a], [parts['box-b'], b], [parts['box-c'], c]].filter(([, text]) => text !== undefined);
-  await tab.run((ids) => ids.forEach((id) => (document.getElementById(id).value = '')), boxes.map(([id]) => id));
+  const empty = (ids) => ids.forEach((id) => (/** @type {HTMLInputElement} */ (document.getElementById(id)).value = ''));
+  await tab.run(empty, boxes.map(([id]) => id));
   for (const [id, text] of boxes) if (text) await tab.type(id, text);
   await tab.click(parts.equals);
   return (await valuesOf(tab, [parts['box-c']]))[0];
@@ -78,17 +82,19 @@ test('each error is reported in a dialog; afterwards every box is kept and the c
   for (const [index, [row, a, b, number, culprit, text]] of errors.entries()) {
     await runRow(tab, row, a, b, 'kept');
     const before = await boxTexts(tab);
-    assert.deepEqual(await until(tab, () => document.getElementById('report').open &&
+    assert.deepEqual(await until(tab, () => /** @type {HTMLDialogElement} */ (document.getElementById('report')).open &&
                                       [document.getElementById('report-text').textContent, document.activeElement.id]),
                      [`运行时错误 ${number}：\n\n${text}`, 'report-ok'], `${row}: ${a}, ${b}`);
     if (index % 2) await tab.press('Escape');
     else if (engine.enterActivatesButton) await tab.press('Enter');
     else await tab.click('report-ok');
-    await until(tab, () => !document.getElementById('report').open);
+    await until(tab, () => !/** @type {HTMLDialogElement} */ (document.getElementById('report')).open);
     assert.deepEqual(await boxTexts(tab), before, `${row}: every box as it was`);
     await until(tab, (id) => document.activeElement.id === id, culprit);
-    assert.ok(await tab.run(() => document.activeElement.selectionEnd === document.activeElement.value.length &&
-                                  document.activeElement.selectionStart === 0), 'its text selected');
+    assert.ok(await tab.run(() => {
+      const box = /** @type {HTMLInputElement} */ (document.activeElement);
+      return box.selectionEnd === box.value.length && box.selectionStart === 0;
+    }), 'its text selected');
   }
 });
 
@@ -101,13 +107,13 @@ test('the designer aids are the result box\'s description', inWide, async () => 
 
 test('a megabyte pasted into a box is kept whole (WebKit keeps its first 512 Ki) and computes', inWide, async () => {
   await tab.run(() => {
-    const box = document.getElementById('Text4');
+    const box = /** @type {HTMLInputElement} */ (document.getElementById('Text4'));
     box.value = '10' + ' '.repeat(1024 * 1024 - 2);
     box.dispatchEvent(new Event('input', {bubbles: true}));
   });
   assert.equal(await runRow(tab, 2, undefined, '4'), '2.5');
   // WebKit caps a text box at 524,288 characters, whatever the page says.
-  assert.equal(await tab.run(() => document.getElementById('Text4').value.length),
+  assert.equal(await tab.run(() => /** @type {HTMLInputElement} */ (document.getElementById('Text4')).value.length),
                engineName === 'webkit' ? 512 * 1024 : 1024 * 1024);
 });
 
@@ -121,7 +127,7 @@ test('in Windows high contrast the red bars, the focus ring and the dialog stay 
     const canvas = getComputedStyle(document.body).backgroundColor;
     const report = style('report');
     const dialog = report.borderStyle === 'solid' && report.borderColor !== canvas;
-    document.getElementById('report').close();
+    /** @type {HTMLDialogElement} */ (document.getElementById('report')).close();
     document.getElementById('Text1').focus();
     const ring = style('Text1');
     return {bar: style('Label18').backgroundColor !== canvas,
@@ -153,53 +159,92 @@ test('a comma language, a language Intl rejects and languages of other digits al
   assert.deepEqual(results, cases);
 });
 
-test('a module that cannot load is said so in the page, and the boxes keep their text', async () => {
-  const broken = await serveSite(siteDir, '/ohmcalc/', {missing: ['ohmcalc.wasm']});
-  await tab.goto(broken.url);
-  assert.equal(await runRow(tab, 2, '10', '4'), '');
-  const message = await until(tab, () => {
-    const message = document.getElementById('load-failure');
-    return !message.hidden && message.getBoundingClientRect().height > 0 && message.textContent;
-  });
-  assert.match(message, /重新加载/);
-  assert.deepEqual(await valuesOf(tab, ['Text4', 'Text5', 'Text6']), ['10', '4', '']);
-  await broken.close();
+// The next build (next_build.cmake) has a new app.js and module glue.
+const nextSiteDir = process.env.OHMCALC_WEB_NEXT_SITE;
+const named = (dir, pattern) => readdirSync(dir).find((file) => pattern.test(file));
+const appName = named(siteDir, /^app\.\w+\.js$/);
+
+// Each time the page of this build where the host has the next build's
+// files (as a browser's HTTP cache may give yesterday's page), or lacks the
+// module's code: the page says so, and never asks for the next build's files.
+test('a page whose files are gone says so, computes nothing and loads no other build\'s module', async () => {
+  const nextFiles = readdirSync(nextSiteDir).filter((file) => !readdirSync(siteDir).includes(file));
+  /** @type {[string, string[] | null, string[]][]} */
+  const cases = [['its own script', [], []], ['the module\'s glue', [appName], []],
+                 ['the module\'s code', null, [named(siteDir, /\.wasm$/)]]];
+  for (const [what, kept, missing] of cases) {
+    let dir = siteDir;
+    if (kept) {
+      dir = mkdtempSync(join(tmpdir(), 'ohmcalc-mixed-'));
+      cpSync(nextSiteDir, dir, {recursive: true});
+      for (const file of ['index.html', ...kept]) cpSync(join(siteDir, file), join(dir, file));
+    }
+    const broken = await serveSite(dir, '/ohmcalc/', {missing});
+    try {
+      await tab.goto(broken.url);
+      assert.equal(await runRow(tab, 2, '10', '4'), '', what);
+      const message = await until(tab, () => {
+        const message = document.getElementById('load-failure');
+        return !message.hidden && message.getBoundingClientRect().height > 0 && message.textContent;
+      });
+      assert.match(message, /重新加载/, what);
+      assert.deepEqual(await valuesOf(tab, ['Text4', 'Text5', 'Text6']), ['10', '4', ''], what);
+      assert.deepEqual(broken.requests.filter((path) => nextFiles.some((file) => path.endsWith(file))), [], what);
+    } finally {
+      await broken.close();
+      if (dir !== siteDir) rmSync(dir, {recursive: true, force: true});
+    }
+  }
 });
 
-test('the service worker controls the page after one visit, takes a new build whole, spares other apps\' caches, ' +
-     'and serves offline', async () => {
+test('the service worker controls the page after one visit; the next build waits while the page is open, ' +
+     'which keeps working offline, then takes over whole, sparing other apps\' caches', async () => {
   const copy = mkdtempSync(join(tmpdir(), 'ohmcalc-site-'));
   cpSync(siteDir, copy, {recursive: true});
   // A host whose HTTP cache keeps files ten minutes.
-  const cached = await serveSite(copy, '/ohmcalc/', {headers: {'Cache-Control': 'max-age=600'}});
+  const headers = {'Cache-Control': 'max-age=600'};
+  const host = await serveSite(copy, '/ohmcalc/', {headers});
+  const appOfPage = (tab) => tab.run(() => /** @type {HTMLScriptElement} */ (document.querySelector('script[src]')).src.split('/').pop());
+  const ownCaches = (tab) => tab.run(() => caches.keys().then((names) => names.sort()));
   try {
-    await tab.goto(new URL('/other/', cached.url).href);
+    await tab.goto(new URL('/other/', host.url).href);
     await tab.run(() => caches.open('other-app').then((cache) => cache.put('/other/data', new Response('theirs'))));
-    await openReady(tab, cached.url);
+    await openReady(tab, host.url);
     await until(tab, () => navigator.serviceWorker.controller !== null);
+    const [thisCache] = await ownCaches(tab);
 
-    const worker = readFileSync(join(copy, 'sw.js'), 'utf8');
-    const [, oldBuild] = worker.match(/([0-9a-f]{16})';/);
-    writeFileSync(join(copy, 'sw.js'), worker.replace(oldBuild, 'feedfacefeedface'));
-    writeFileSync(join(copy, 'style.css'), `${readFileSync(join(copy, 'style.css'))}/* the next build */\n`);
-    await openReady(tab, cached.url);
-    const names = await until(tab, async (oldBuild) => {
-      await (await navigator.serviceWorker.getRegistration()).update();
-      const names = await caches.keys();
-      return names.some((name) => name.endsWith('feedfacefeedface')) && !names.some((name) => name.endsWith(oldBuild)) &&
-             names.sort();
-    }, oldBuild);
-    assert.equal(names.length, 2, `${names}`);
-    assert.equal(names[1], 'other-app');
-    const style = await tab.run((name) => caches.open(name).then((cache) => cache.match('style.css'))
-      .then((response) => response.text()), names[0]);
-    assert.match(style, /the next build/, 'the new cache has the new files');
+    // The host gets the next build; the page finds it and installs it.
+    rmSync(copy, {recursive: true, force: true});
+    cpSync(nextSiteDir, copy, {recursive: true});
+    await until(tab, async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      await registration.update().catch(() => {});
+      return registration.waiting !== null;
+    });
+    const both = await ownCaches(tab);
+    assert.equal(both.length, 3, `${both}`);
+    assert.ok(both.includes(thisCache) && both.includes('other-app'), `${both}`);
 
-    await cached.close();
-    await openReady(tab, cached.url);
+    await host.close();
+    assert.equal(await runRow(tab, 3, '12', '20m'), '600.', 'the open page works offline');
+
+    // Once no page of this build is open, the next build's worker takes over,
+    // its cache alone remains, and it serves its own page offline. (Firefox
+    // counts a page in its back-forward cache as open; none keeps a page
+    // that listens for unload.)
+    await tab.run(() => addEventListener('unload', () => {}));
+    let page;
+    for (const start = Date.now(); page !== named(nextSiteDir, /^app\.\w+\.js$/) && Date.now() - start < 10000;) {
+      await tab.goto('about:blank');
+      await openReady(tab, host.url);
+      page = await appOfPage(tab);
+    }
+    assert.equal(page, named(nextSiteDir, /^app\.\w+\.js$/));
     assert.equal(await runRow(tab, 3, '12', '20m'), '600.');
+    const left = await ownCaches(tab);
+    assert.ok(left.length === 2 && !left.includes(thisCache) && left.includes('other-app'), `${left}`);
   } finally {
-    await cached.close().catch(() => {});
+    await host.close().catch(() => {});
     rmSync(copy, {recursive: true, force: true});
   }
 });

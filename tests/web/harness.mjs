@@ -16,10 +16,17 @@ const types = {
 
 // Serves `root` at http://127.0.0.1:PORT/PREFIX/, so that the site is also
 // tried from a sub-path; `requests` lists every path asked for. Options:
-// `missing` files answer 404, `headers` go with every file, and `firstScript`
+// `port` (that of a server closed before, for the same origin again),
+// `missing` files answer 404, `headers` go with every file (or are given
+// for each by a function of its path in the site), and `firstScript`
 // (a file) is served as /first.js and put first in the page, for what a
 // driver without init scripts (WebKit's) cannot do otherwise.
-export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing = [], headers = {}, firstScript} = {}) {
+/**
+ * @param {string} [root]
+ * @param {string} [prefix]
+ * @param {{port?: number, missing?: string[], headers?: Record<string, string> | ((path: string) => Record<string, string>), firstScript?: URL}} [options]
+ */
+export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {port = 0, missing = [], headers = {}, firstScript} = {}) {
   const requests = [];
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -32,21 +39,25 @@ export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {missing =
       }
       if (file && statSync(file).isDirectory()) file = join(file, 'index.html');
       const served = file && file.startsWith(normalize(root)) && !missing.includes(file.slice(normalize(root).length + 1));
+      /** @type {Buffer | string | null} */
       let body = served ? readFileSync(file) : null;
       if (!body) throw new Error('not found');
       if (firstScript && file.endsWith('index.html')) {
         body = String(body).replace(/(<meta http-equiv="Content-Security-Policy"[^>]*>)/, '$1\n<script src="/first.js"></script>');
       }
-      response.writeHead(200, {'Content-Type': types[extname(file)] ?? 'application/octet-stream', ...headers});
+      const extra = typeof headers === 'function' ? headers(file.slice(normalize(root).length + 1)) : headers;
+      response.writeHead(200, {'Content-Type': types[extname(file)] ?? 'application/octet-stream', ...extra});
       response.end(body);
     } catch {
       response.writeHead(404, {'Content-Type': 'text/plain'});
       response.end('not found');  // a page all the same, of the origin
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((resolve) => server.listen(port, '127.0.0.1', () => resolve(null)));
+  const address = /** @type {import('node:net').AddressInfo} */ (server.address());
   return {
-    url: `http://127.0.0.1:${server.address().port}${prefix}`,
+    url: `http://127.0.0.1:${address.port}${prefix}`,
+    port: address.port,
     requests,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();

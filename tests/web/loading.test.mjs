@@ -17,9 +17,10 @@ after(async () => {
 
 test('queued clicks wait visibly, run in order and stop at the first report', async () => {
   const context = await browser.newContext({viewport: {width: 1024, height: 768}});
+  /** @type {(value?: unknown) => void} */
   let release;
   const held = new Promise((resolve) => (release = resolve));
-  await context.route('**/ohmcalc.wasm', async (route) => {
+  await context.route('**/ohmcalc.*.wasm', async (route) => {
     await held;
     await route.continue();
   });

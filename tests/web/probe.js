@@ -8,7 +8,10 @@ window.problems = [];
     note(args.join(' '));
     error(...args);
   };
-  addEventListener('error', (event) => note(event.message || `${event.target.src || event.target.href} did not load`), true);
+  addEventListener('error', (event) => {
+    const element = /** @type {{src?: string, href?: string}} */ (event.target);
+    note(event.message || `${element.src || element.href} did not load`);
+  }, true);
   addEventListener('unhandledrejection', (event) => note(event.reason));
   document.addEventListener('securitypolicyviolation', (event) => note(`policy: ${event.violatedDirective}`));
 }

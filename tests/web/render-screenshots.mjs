@@ -5,6 +5,7 @@ import {description, launchChromium, openPage, serveSite} from './harness.mjs';
 
 const [wideFile, phoneFile, landscapeFile, tabletFile] = process.argv.slice(2);
 const touch = {isMobile: true, hasTouch: true, deviceScaleFactor: 2};
+/** @type {[string, import('playwright-core').BrowserContextOptions, string?][]} */
 const shots = [
   [wideFile, {viewport: {width: 760, height: 530}}],
   [phoneFile, {viewport: {width: 390, height: 844}, ...touch}],
@@ -22,7 +23,7 @@ try {
       await page.fill(`#${sample.b}`, sample.bText);
       await page.click(`#${sample.equals}`);
     }
-    await page.evaluate(() => document.activeElement.blur());
+    await page.evaluate(() => /** @type {HTMLElement} */ (document.activeElement).blur());
     if (aidsButton) {
       await page.tap(aidsButton);
       await page.$eval(aidsButton, (button) => document.getElementById(button.getAttribute('aria-controls'))

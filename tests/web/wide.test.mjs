@@ -99,7 +99,7 @@ test('each error is reported modally, every box is kept and the culprit has the 
     assert.deepEqual(await boxTexts(), before, `${row}: every box as it was`);
     await page.waitForFunction((id) => document.activeElement.id === id, culprit, {timeout: 2000}).catch(() => {});
     const focus = await page.evaluate(() => {
-      const box = document.activeElement;
+      const box = /** @type {HTMLInputElement} */ (document.activeElement);
       return [box.id, box.selectionStart, box.selectionEnd, box.value.length];
     });
     assert.deepEqual(focus, [culprit, 0, focus[3], focus[3]], 'the culprit has the focus, its text selected');

@@ -7,7 +7,9 @@ msi=$1 version=$2 title=$3 publisher=$4 downgrade_message=$5
 failures=0
 expect() {  # what, wanted line, text
   if ! grep -qxF -- "$2" <<<"$3"; then
-    echo "FAIL: $1: no line '$2' in:" && sed 's/^/  /' <<<"$3"
+    echo "FAIL: $1: no line '$2' in:"
+    # shellcheck disable=SC2001  # every line, not only the first
+    sed 's/^/  /' <<<"$3"
     failures=$((failures + 1))
   fi
 }
