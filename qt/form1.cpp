@@ -10,6 +10,7 @@
 #include "qt/box_field_store.h"
 #include "qt/error_report.h"
 #include "qt/fonts.h"
+#include "qt/result_notice.h"
 #include "qt/window_icon.h"
 #include "window/aids_readers.h"
 #include "window/control_names.h"
@@ -82,6 +83,7 @@ Form1::Form1(NumberLocale locale, QWidget* parent) : QWidget(parent), locale_(st
   setAutoFillBackground(true);
   resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
   BuildControls();
+  notice_ = new ResultNotice(this);
   KeepDesignerAidsInStep();
 }
 
@@ -134,7 +136,14 @@ void Form1::KeepDesignerAidsInStep() {
 void Form1::RunRowAction(const ClickRoute& route) {
   BoxFieldStore store(boxes_);
   auto failure = RunClickRoute(route, store, locale_);
-  if (!failure) return;
+  if (!failure) {
+    // A report speaks for itself and a clear has nothing to say.
+    if (route.action == RowAction::kEvaluate) {
+      const std::string result = store.Get(CalcRowNumbered(route.row).c);
+      notice_->Announce(Utf8(ResultAnnouncement(route.row, result)));
+    }
+    return;
+  }
   ReportRunTimeError(this, failure->error);
   if (failure->culprit != 0) {
     QLineEdit* culprit = Box(failure->culprit);

@@ -10,6 +10,8 @@ class QLineEdit;
 
 namespace ohmcalc {
 
+class ResultNotice;
+
 // The main window: seventy controls placed from kFormControls, the routed
 // buttons wired from kClickRoutes, designer aids on every result box.
 class Form1 : public QWidget {
@@ -25,6 +27,7 @@ class Form1 : public QWidget {
   void RunRowAction(const ClickRoute& route);
 
   NumberLocale locale_;
+  ResultNotice* notice_ = nullptr;
   std::array<QLineEdit*, kBoxCount> boxes_{};
 };
 

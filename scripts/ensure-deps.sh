@@ -18,9 +18,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 # need goes on that edition's line.
 declare -A sets=(
   [run]="cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n fonts-noto-cjk"
-  [linux]="@run libgtest-dev locales desktop-file-utils appstream dpkg-dev file"
+  [linux]="@run libgtest-dev locales desktop-file-utils appstream dpkg-dev file @screen-reader"
   [windows]="cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 fonts-wine fonts-arphic-uming fonts-noto-cjk wixl msitools python3 xvfb locales"
-  [web]="@web-build chromium firefox-esr webkit2gtk-driver fonts-noto-cjk xvfb npm"
+  [web]="@web-build chromium firefox-esr webkit2gtk-driver fonts-noto-cjk xvfb npm @screen-reader locales"
+  [screen-reader]="orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core openbox xdotool dbus xvfb"
   [web-build]="cmake make emscripten python3 googletest nodejs"
   [test]="@linux @windows @web"
   [package]="@run dpkg-dev file lintian python3"
@@ -31,8 +32,8 @@ declare -A sets=(
 )
 # The locales the tests run in: a comma-decimal one, so they can prove the
 # process locale changes nothing, and a Chinese one, in which Wine draws the
-# report's own button.
-declare -A locales=([linux]="de_DE" [windows]="de_DE zh_CN")
+# report's own button and Orca speaks.
+declare -A locales=([linux]="de_DE zh_CN" [windows]="de_DE zh_CN" [web]="zh_CN")
 # The npm packages, pinned by their lock files: the browser tests' drivers,
 # and the type checker (with the drivers' types, for the tests' code).
 declare -A npm_folders=([web]="tests/web" [lint]="tests/web scripts/typecheck")

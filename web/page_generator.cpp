@@ -229,10 +229,10 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 <main class="form" id="Form1" data-wide-layout="@WIDE@">
 @FORM@</main>
 <div class="announcement" id="announcement" role="status" aria-live="polite"></div>
-<dialog id="report" aria-labelledby="report-title" aria-describedby="report-text">
+<dialog id="report" role="alertdialog" aria-modal="true" aria-labelledby="report-title" aria-describedby="report-text">
 <p class="report-title" id="report-title">@TITLE@</p>
 <div class="report-body"><span class="report-icon" aria-hidden="true">!</span><p id="report-text"></p></div>
-<form method="dialog"><button class="button" id="report-ok" autofocus>@DISMISS@</button></form>
+<form method="dialog"><button class="button" id="report-ok" aria-describedby="report-text" autofocus>@DISMISS@</button></form>
 </dialog>
 </body>
 </html>
