@@ -3,10 +3,10 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "window/look.h"
+
 namespace ohmcalc {
 namespace {
-
-constexpr double kWindowPointSize = 9.0;
 
 // A list of families makes the font system look up each missing one on every
 // use, and so does asking for a missing family by name; picking the first
@@ -43,18 +43,11 @@ QString WindowFamily() {
 
 QFont SongFont(double point_size) { return Normal(SongFamily(), point_size); }
 
-QFont WindowFont() { return Normal(WindowFamily(), kWindowPointSize); }
+QFont WindowFont() { return Normal(WindowFamily(), FontSize(ControlFont::kDefault) / 100.0); }
 
 QFont FontFor(ControlFont font) {
-  switch (font) {
-    case ControlFont::kSong1575:
-      return SongFont(15.75);
-    case ControlFont::kSong15:
-      return SongFont(15.0);
-    case ControlFont::kDefault:
-      break;
-  }
-  return WindowFont();
+  if (font == ControlFont::kDefault) return WindowFont();
+  return SongFont(FontSize(font) / 100.0);
 }
 
 }  // namespace ohmcalc

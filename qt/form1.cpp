@@ -15,6 +15,7 @@
 #include "window/aids_readers.h"
 #include "window/control_names.h"
 #include "window/form_controls.h"
+#include "window/look.h"
 #include "window/row_actions.h"
 #include "window/tab_order.h"
 
@@ -32,7 +33,7 @@ QWidget* MakeLabel(const ControlSpec& entry, QWidget* parent) {
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   if (entry.kind == ControlKind::kBar) {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0x00, 0x00));
+    palette.setColor(QPalette::Window, QColor(kBarColour.red, kBarColour.green, kBarColour.blue));
     label->setPalette(palette);
     label->setBackgroundRole(QPalette::Window);
     label->setAutoFillBackground(true);

@@ -43,18 +43,20 @@ const reportDialog = /** @type {HTMLDialogElement} */ (document.getElementById('
 const announcement = document.getElementById('announcement');
 let culprit = null;
 
-// Where a browser's minimum font size enlarges the form's 12 px text, the
-// form grows with it, every place in proportion (form.css). Firefox keeps the
-// computed size and enlarges only the rendered text, so both are asked.
+// Where a browser's minimum font size enlarges the form's text (its size in
+// pixels on the form), the form grows with it, every place in proportion
+// (form.css). Firefox keeps the computed size and enlarges only the rendered
+// text, so both are asked.
 function minimumFontScale() {
-  const probes = [12, 120].map((size) => {
+  const formFont = Number(form.dataset.fontPx);
+  const probes = [formFont, 10 * formFont].map((size) => {
     const probe = form.appendChild(document.createElement('span'));
     probe.className = 'font-probe';
     probe.style.fontSize = `${size}px`;
     probe.textContent = '电阻 Ω 0123456789';
     return probe;
   });
-  const computed = parseFloat(getComputedStyle(probes[0]).fontSize) / 12;
+  const computed = parseFloat(getComputedStyle(probes[0]).fontSize) / formFont;
   const rendered = (10 * probes[0].getBoundingClientRect().width) / probes[1].getBoundingClientRect().width;
   probes.forEach((probe) => probe.remove());
   return Math.max(computed, rendered > 1.05 ? rendered : 1);

@@ -15,6 +15,7 @@
 #include "window/click_routes.h"
 #include "window/control_names.h"
 #include "window/form_controls.h"
+#include "window/look.h"
 #include "window/report_wording.h"
 #include "window/sample_values.h"
 #include "window/tab_order.h"
@@ -30,7 +31,6 @@ const std::string kWideWidth = "(min-width: " + std::to_string(kWideMinWidthPx) 
 const std::string kWideQuery = kWideWidth + " and (pointer: fine), " + kWideWidth + " and (pointer: none)";
 const std::string kCardsQuery = "(max-width: " + std::to_string(kWideMinWidthPx - 1) + ".98px), (pointer: coarse)";
 const std::string kCardsWideQuery = kWideWidth + " and (pointer: coarse)";
-constexpr const char* kThemeColour = "#1d4e89";  // the icon's tile
 constexpr const char* kShortName = "ohmcalc";
 // For search engines, one sentence on what the page does.
 constexpr const char* kDescription =
@@ -70,13 +70,24 @@ std::string JsonString(std::string_view text) {
   return out + '"';
 }
 
-// The form's text is 12 px, the root font on wide screens, and places are
-// given in twelfths of it: where a browser's minimum font size enlarges that
-// text, the page glue sets --font-scale and the whole form grows in proportion.
-constexpr int kFormFontPx = 12;
-std::string Length(int twips) {
-  return "calc(" + std::to_string(TwipsToPixels(twips)) + "rem / " + std::to_string(kFormFontPx) + ")";
+std::string CssColour(Rgb colour) {
+  constexpr const char* kDigits = "0123456789abcdef";
+  std::string css = "#";
+  for (int part : {colour.red, colour.green, colour.blue}) css += {kDigits[part / 16], kDigits[part % 16]};
+  return css;
 }
+
+// A font size in CSS pixels, 96 to the inch, from hundredths of a point.
+int FontPixels(ControlFont font) { return FontSize(font) * 96 / 7200; }
+
+// The form's text, in the window's own font size, is the root font on wide
+// screens, and places and sizes there are given in fractions of it: where a
+// browser's minimum font size enlarges that text, the page glue sets
+// --font-scale and the whole form grows in proportion.
+const int kFormFontPx = FontPixels(ControlFont::kDefault);
+std::string Rem(int pixels) { return "calc(" + std::to_string(pixels) + "rem / " + std::to_string(kFormFontPx) + ")"; }
+std::string Length(int twips) { return Rem(TwipsToPixels(twips)); }
+std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 
 const CalcRow& RowOf(const ControlSpec& entry) { return kCalcRows.at(static_cast<std::size_t>(entry.row - 1)); }
 
@@ -226,7 +237,7 @@ constexpr std::string_view kPageTemplate = R"(<!doctype html>
 </head>
 <body>
 <p class="load-failure" id="load-failure" role="alert" hidden>@LOAD_FAILURE@</p>
-<main class="form" id="Form1" data-wide-layout="@WIDE@">
+<main class="form" id="Form1" data-wide-layout="@WIDE@" data-font-px="@FONT_PX@">
 @FORM@</main>
 <div class="announcement" id="announcement" role="status" aria-live="polite"></div>
 <dialog id="report" role="alertdialog" aria-modal="true" aria-labelledby="report-title" aria-describedby="report-text">
@@ -252,9 +263,10 @@ std::string IndexHtml() {
   return Filled(kPageTemplate, {{"@TITLE@", Escaped(kFormTitle)},
                                 {"@DESCRIPTION@", Escaped(kDescription)},
                                 {"@LOAD_FAILURE@", Escaped(kLoadFailure)},
-                                {"@THEME@", kThemeColour},
+                                {"@THEME@", CssColour(kThemeColour)},
                                 {"@DISMISS@", Escaped(kReportDismissCaption)},
                                 {"@WIDE@", kWideQuery},
+                                {"@FONT_PX@", std::to_string(kFormFontPx)},
                                 {"@EARLY@", std::string(kEarlyScript)},
                                 {"@FORM@", FormHtml()}});
 }
@@ -289,9 +301,20 @@ std::string CardsCss(const std::string& query, int lanes) {
          "; }\n" + places + "}\n";
 }
 
+// The shared look (window/look.h), by name for style.css: in pixels, and in
+// fractions of the root font where the form is drawn to scale.
+std::string LookCss() {
+  const int song = FontPixels(ControlFont::kSong1575);
+  const int song15 = FontPixels(ControlFont::kSong15);
+  return ":root { --bar-colour: " + CssColour(kBarColour) + "; --theme-colour: " + CssColour(kThemeColour) +
+         "; --form-font: " + Px(kFormFontPx) + "; --song-font: " + Px(song) + "; --song15-font: " + Px(song15) +
+         "; --song-font-wide: " + Rem(song) + "; --song15-font-wide: " + Rem(song15) +
+         "; --aids-width-wide: " + Rem(kAidsWidthPx) + "; }\n";
+}
+
 std::string FormCss() {
-  std::string css = "@media " + kWideQuery + " {\nhtml { font-size: calc(" + std::to_string(kFormFontPx) +
-                    "px * var(--font-scale, 1)); }\n.form { width: " + Length(kClientWidthTwips) +
+  std::string css = LookCss() + "@media " + kWideQuery + " {\nhtml { font-size: calc(" + Px(kFormFontPx) +
+                    " * var(--font-scale, 1)); }\n.form { width: " + Length(kClientWidthTwips) +
                     "; height: " + Length(kClientHeightTwips) + "; }\n";
   for (const ControlSpec& entry : kFormControls) {
     const TwipRect& r = entry.rect;
@@ -318,7 +341,7 @@ std::string Manifest() {
   return "{\n  \"name\": " + JsonString(kFormTitle) + ",\n  \"short_name\": " + JsonString(kShortName) +
          ",\n  \"lang\": \"zh-CN\",\n  \"dir\": \"ltr\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n"
          "  \"display\": \"standalone\",\n  \"background_color\": \"#ffffff\",\n  \"theme_color\": \"" +
-         std::string(kThemeColour) + "\",\n  \"icons\": [\n    " + icon("icon-192.png", "192x192", "any") + ",\n    " +
+         CssColour(kThemeColour) + "\",\n  \"icons\": [\n    " + icon("icon-192.png", "192x192", "any") + ",\n    " +
          icon("icon-512.png", "512x512", "any") + ",\n    " + icon("icon-maskable-512.png", "512x512", "maskable") +
          "\n  ]\n}\n";
 }

@@ -1,12 +1,9 @@
 #include "win32/fonts.h"
 
+#include "window/look.h"
+
 namespace ohmcalc {
 namespace {
-
-// Hundredths of a point.
-constexpr int kWindowSize = 900;
-constexpr int kSong1575Size = 1575;
-constexpr int kSong15Size = 1500;
 
 HFONT MakeFont(const wchar_t* face, int hundredths_of_point, UINT dpi) {
   LOGFONTW font{};
@@ -21,9 +18,9 @@ HFONT MakeFont(const wchar_t* face, int hundredths_of_point, UINT dpi) {
 }  // namespace
 
 Fonts::Fonts(UINT dpi)
-    : window_(MakeFont(L"Microsoft YaHei UI", kWindowSize, dpi)),
-      song_1575_(MakeFont(L"SimSun", kSong1575Size, dpi)),
-      song_15_(MakeFont(L"SimSun", kSong15Size, dpi)) {}
+    : window_(MakeFont(L"Microsoft YaHei UI", FontSize(ControlFont::kDefault), dpi)),
+      song_1575_(MakeFont(L"SimSun", FontSize(ControlFont::kSong1575), dpi)),
+      song_15_(MakeFont(L"SimSun", FontSize(ControlFont::kSong15), dpi)) {}
 
 Fonts::~Fonts() {
   for (HFONT font : {window_, song_1575_, song_15_}) DeleteObject(font);

@@ -6,8 +6,8 @@
 
 namespace ohmcalc {
 
-// The three fonts of the window at one DPI: 宋体 (GB2312) at 15.75 and 15
-// points for the boxes and the formula, a Chinese UI font for the rest.
+// The three fonts of the window at one DPI: 宋体 (GB2312) in two sizes for
+// the boxes and the formula, a Chinese UI font for the rest.
 class Fonts {
  public:
   explicit Fonts(UINT dpi);

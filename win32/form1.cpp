@@ -9,6 +9,7 @@
 #include "win32/utf16.h"
 #include "window/aids_readers.h"
 #include "window/control_names.h"
+#include "window/look.h"
 #include "window/row_actions.h"
 #include "window/tab_order.h"
 
@@ -18,8 +19,7 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 constexpr DWORD kWindowExStyle = 0;
 constexpr int kTwipsPerInch = 1440;
-constexpr COLORREF kBarRed = RGB(0xFF, 0x00, 0x00);
-constexpr int kToolTipWidthAt96Dpi = 640;
+constexpr COLORREF kBarColourRef = RGB(kBarColour.red, kBarColour.green, kBarColour.blue);
 constexpr int kToolTipShownMs = 30000;
 constexpr int kIconResource = 1;
 constexpr UINT kAfterFirstPaintMessage = WM_APP;  // clear of the dialog manager's WM_USER messages
@@ -107,7 +107,7 @@ HWND Form1::Create(HINSTANCE instance, NumberLocale locale) {
 }
 
 Form1::Form1(HWND window, NumberLocale locale)
-    : window_(window), locale_(std::move(locale)), bar_brush_(CreateSolidBrush(kBarRed)) {}
+    : window_(window), locale_(std::move(locale)), bar_brush_(CreateSolidBrush(kBarColourRef)) {}
 
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
@@ -188,7 +188,7 @@ LRESULT Form1::OnCtlColorStatic(HDC device, HWND control) {
   const int index = GetDlgCtrlID(control) - kFirstControlId;
   if (index >= 0 && index < static_cast<int>(kFormControls.size()) &&
       kFormControls[static_cast<std::size_t>(index)].kind == ControlKind::kBar) {
-    SetBkColor(device, kBarRed);
+    SetBkColor(device, kBarColourRef);
     return reinterpret_cast<LRESULT>(bar_brush_);
   }
   SetTextColor(device, GetSysColor(COLOR_WINDOWTEXT));
@@ -286,7 +286,7 @@ void Form1::AddToolTips() {
 
 void Form1::FitToolTip(const Fonts& fonts, UINT dpi) {
   SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(ControlFont::kDefault)), FALSE);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kToolTipWidthAt96Dpi, static_cast<int>(dpi), 96));
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kAidsWidthPx, static_cast<int>(dpi), 96));
 }
 
 TTTOOLINFOW Form1::Tool(int box, const wchar_t* text) const {

@@ -5,7 +5,7 @@
 namespace ohmcalc {
 
 enum class ControlKind { kTextBox, kButton, kLabel, kBar };  // a bar is a solid red separator label
-enum class ControlFont { kDefault, kSong1575, kSong15 };     // the window's font, or 宋体 at 15.75 / 15 pt
+enum class ControlFont { kDefault, kSong1575, kSong15 };     // the window's font, or 宋体 in two sizes (look.h)
 
 struct TwipRect {
   int left;
