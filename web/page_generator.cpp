@@ -146,7 +146,7 @@ std::string ControlHtml(const ControlSpec& entry) {
            "</button>";
   }
   if (entry.kind == ControlKind::kTextBox) {
-    std::string font = entry.font == ControlFont::kSong15 ? " song15" : "";
+    std::string font = entry.font == ControlFont::kSongSmall ? " song-small" : "";
     std::string html = "<input type=\"text\" class=\"box " + part + font + "\" " + common + " data-box=\"" +
                        std::to_string(BoxNumber(entry)) +
                        "\" autocomplete=\"off\" autocapitalize=\"off\" autocorrect=\"off\" spellcheck=\"false\"";
@@ -163,7 +163,7 @@ std::string ControlHtml(const ControlSpec& entry) {
             "\" role=\"tooltip\"></div></div>";
     return html;
   }
-  std::string font = entry.font == ControlFont::kSong1575 ? " song" : "";
+  std::string font = entry.font == ControlFont::kSong ? " song" : "";
   return "<span class=\"label " + part + font + "\" id=\"" + id + "\">" + Escaped(entry.caption) + "</span>";
 }
 
@@ -304,11 +304,11 @@ std::string CardsCss(const std::string& query, int lanes) {
 // The shared look (window/look.h), by name for style.css: in pixels, and in
 // fractions of the root font where the form is drawn to scale.
 std::string LookCss() {
-  const int song = FontPixels(ControlFont::kSong1575);
-  const int song15 = FontPixels(ControlFont::kSong15);
+  const int song = FontPixels(ControlFont::kSong);
+  const int song_small = FontPixels(ControlFont::kSongSmall);
   return ":root { --bar-colour: " + CssColour(kBarColour) + "; --theme-colour: " + CssColour(kThemeColour) +
-         "; --form-font: " + Px(kFormFontPx) + "; --song-font: " + Px(song) + "; --song15-font: " + Px(song15) +
-         "; --song-font-wide: " + Rem(song) + "; --song15-font-wide: " + Rem(song15) +
+         "; --form-font: " + Px(kFormFontPx) + "; --song-font: " + Px(song) + "; --song-small-font: " + Px(song_small) +
+         "; --song-font-wide: " + Rem(song) + "; --song-small-font-wide: " + Rem(song_small) +
          "; --aids-width-wide: " + Rem(kAidsWidthPx) + "; }\n";
 }
 

@@ -19,19 +19,19 @@ HFONT MakeFont(const wchar_t* face, int hundredths_of_point, UINT dpi) {
 
 Fonts::Fonts(UINT dpi)
     : window_(MakeFont(L"Microsoft YaHei UI", FontSize(ControlFont::kDefault), dpi)),
-      song_1575_(MakeFont(L"SimSun", FontSize(ControlFont::kSong1575), dpi)),
-      song_15_(MakeFont(L"SimSun", FontSize(ControlFont::kSong15), dpi)) {}
+      song_(MakeFont(L"SimSun", FontSize(ControlFont::kSong), dpi)),
+      song_small_(MakeFont(L"SimSun", FontSize(ControlFont::kSongSmall), dpi)) {}
 
 Fonts::~Fonts() {
-  for (HFONT font : {window_, song_1575_, song_15_}) DeleteObject(font);
+  for (HFONT font : {window_, song_, song_small_}) DeleteObject(font);
 }
 
 HFONT Fonts::For(ControlFont font) const {
   switch (font) {
-    case ControlFont::kSong1575:
-      return song_1575_;
-    case ControlFont::kSong15:
-      return song_15_;
+    case ControlFont::kSong:
+      return song_;
+    case ControlFont::kSongSmall:
+      return song_small_;
     case ControlFont::kDefault:
       break;
   }

@@ -18,8 +18,8 @@ class Fonts {
 
  private:
   HFONT window_;
-  HFONT song_1575_;
-  HFONT song_15_;
+  HFONT song_;
+  HFONT song_small_;
 };
 
 }  // namespace ohmcalc

@@ -24,9 +24,9 @@ inline constexpr Rgb kThemeColour{0x1D, 0x4E, 0x89};
 // Each control font's size, in hundredths of a point.
 constexpr int FontSize(ControlFont font) {
   switch (font) {
-    case ControlFont::kSong1575:
+    case ControlFont::kSong:
       return 1575;
-    case ControlFont::kSong15:
+    case ControlFont::kSongSmall:
       return 1500;
     case ControlFont::kDefault:
       break;

@@ -51,7 +51,7 @@ TEST_F(FormLayout, EveryControlMatchesTheTable) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->maxLength(), std::numeric_limits<int>::max());
         EXPECT_EQ(box->font().family(), SongFamily());
-        EXPECT_DOUBLE_EQ(box->font().pointSizeF(), entry.font == ControlFont::kSong15 ? 15.0 : 15.75);
+        EXPECT_DOUBLE_EQ(box->font().pointSizeF(), entry.font == ControlFont::kSongSmall ? 15.0 : 15.75);
         EXPECT_EQ(box->font().weight(), QFont::Normal);
         EXPECT_FALSE(box->font().bold() || box->font().italic() || box->font().underline());
         break;
@@ -70,7 +70,7 @@ TEST_F(FormLayout, EveryControlMatchesTheTable) {
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), caption);
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-        bool song = entry.font == ControlFont::kSong1575;
+        bool song = entry.font == ControlFont::kSong;
         if (song) {
           EXPECT_EQ(label->font().family(), SongFamily());
           EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 15.75);

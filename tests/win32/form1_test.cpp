@@ -63,7 +63,7 @@ TEST_F(Form1InProcess, FontsNamesAndLimits) {
     EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
     EXPECT_EQ(font.lfWeight, FW_NORMAL);
     EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
-    const int points = entry.font == ControlFont::kSong15 ? 1500 : song ? 1575 : 900;
+    const int points = entry.font == ControlFont::kSongSmall ? 1500 : song ? 1575 : 900;
     EXPECT_EQ(font.lfHeight, -MulDiv(points, dpi, 7200));
     if (entry.kind == ControlKind::kTextBox) {
       // A screen reader names an edit after the label just before it.
