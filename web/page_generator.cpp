@@ -78,13 +78,13 @@ std::string CssColour(Rgb colour) {
 }
 
 // A font size in CSS pixels, 96 to the inch, from hundredths of a point.
-int FontPixels(ControlFont font) { return FontSize(font) * 96 / 7200; }
+constexpr int FontPixels(ControlFont font) { return FontSize(font) * 96 / 7200; }
 
 // The form's text, in the window's own font size, is the root font on wide
 // screens, and places and sizes there are given in fractions of it: where a
 // browser's minimum font size enlarges that text, the page glue sets
 // --font-scale and the whole form grows in proportion.
-const int kFormFontPx = FontPixels(ControlFont::kDefault);
+constexpr int kFormFontPx = FontPixels(ControlFont::kDefault);
 std::string Rem(int pixels) { return "calc(" + std::to_string(pixels) + "rem / " + std::to_string(kFormFontPx) + ")"; }
 std::string Length(int twips) { return Rem(TwipsToPixels(twips)); }
 std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
