@@ -150,7 +150,9 @@ TEST(ResistorMarking, ColourBandsAndCodes) {
     EXPECT_EQ(bands.value_or("none"), c.bands == nullptr ? "none" : c.bands);
     auto code = ResistorCode(Decimal(c.ohms));
     EXPECT_EQ(code.value_or("none"), c.code == nullptr ? "none" : c.code);
-    if (code) EXPECT_EQ(ParseNumber(*code), ParseNumber(c.ohms)) << "the code reads back";
+    if (code) {
+      EXPECT_EQ(ParseNumber(*code), ParseNumber(c.ohms)) << "the code reads back";
+    }
   }
 }
 
