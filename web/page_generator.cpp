@@ -100,7 +100,7 @@ std::string RolePart(const ControlSpec& entry) {
     case ControlKind::kTextBox:
       return std::string("box-") + box_letter(BoxNumber(entry));
     case ControlKind::kButton: {
-      const ClickRoute* route = RouteOfButton(entry.name);
+      const ClickRoute* route = kRouteOfControl[static_cast<std::size_t>(&entry - kFormControls.data())];
       if (route == nullptr) return "operator";
       return route->action == RowAction::kEvaluate ? "equals" : "clear";
     }
@@ -139,7 +139,7 @@ std::string ControlHtml(const ControlSpec& entry) {
                              (&entry == &kFormControls[kFirstInTabOrder] ? " autofocus" : "");
   if (entry.kind == ControlKind::kButton) {
     // Only buttons with a route do anything; the page calls it by number.
-    const ClickRoute* route = RouteOfButton(entry.name);
+    const ClickRoute* route = kRouteOfControl[static_cast<std::size_t>(&entry - kFormControls.data())];
     const std::string number =
         route == nullptr ? "" : " data-route=\"" + std::to_string(route - kClickRoutes.data()) + "\"";
     return "<button type=\"button\" class=\"button " + part + "\" " + common + number + ">" + Escaped(entry.caption) +

@@ -36,13 +36,6 @@ inline constexpr std::array<ClickRoute, 14> kClickRoutes = {{
     {"Command17", 7, RowAction::kClear},
 }};
 
-// The route of the button named `button`; null for the operator buttons.
-inline const ClickRoute* RouteOfButton(std::string_view button) {
-  auto route = std::find_if(kClickRoutes.begin(), kClickRoutes.end(),
-                            [button](const ClickRoute& candidate) { return candidate.button == button; });
-  return route == kClickRoutes.end() ? nullptr : &*route;
-}
-
 // The route of each control, by its place in kFormControls; null for all
 // but the routed buttons.
 inline constexpr std::array<const ClickRoute*, kFormControls.size()> kRouteOfControl = [] {
