@@ -88,7 +88,7 @@ const validLanguage = (language) => {
 function pageTab(page, close, {clipboard = false} = {}) {
   const run = (fn, ...args) => page.evaluate(expression(fn, args));
   const noted = [];
-  page.on('console', (message) => message.type() === 'error' && noted.push(message.text()));
+  page.on('console', (message) => message.type() === 'error' && noted.push(`${message.text()} (${message.location().url})`));
   page.on('pageerror', (error) => noted.push(error.message));
   const press = async (keys) => {
     const [key, ...modifiers] = keys.split('+').reverse();

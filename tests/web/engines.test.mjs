@@ -217,9 +217,9 @@ test('the service worker controls the page after one visit; the next build waits
   try {
     await tab.goto(new URL('/other/', host.url).href);
     await tab.run(() => caches.open('other-app').then((cache) => cache.put('/other/data', new Response('theirs'))));
-    await tab.problems();  // that app's page is not found
     await tab.load(host.url);
     await tab.until(() => navigator.serviceWorker.controller !== null);
+    await tab.problems();  // that app's page was not found (a first load is checked above)
     const [thisCache] = await ownCaches(tab);
 
     // The host gets the next build; the page finds it and installs it.
