@@ -135,7 +135,8 @@ test('the result is announced politely after 等于, nothing on a report', async
 
 // Chromium's paste goes through its clipboard.
 test('a megabyte pasted into a box is kept whole (WebKit keeps its first 512 Ki) and computes', async () => {
-  const megabyte = '10' + ' '.repeat(1024 * 1024 - 2);
+  // Spaces before and after the number, which stays in WebKit's half.
+  const megabyte = ' '.repeat(512 * 1024 - 2) + '10' + ' '.repeat(512 * 1024);
   await tab.run(() => (/** @type {HTMLInputElement} */ (document.getElementById('Text4')).value = ''));
   await tab.paste('Text4', megabyte);
   assert.equal(await runRow(tab, 2, undefined, '4'), '2.5');
