@@ -58,7 +58,7 @@ function tab({goto, run, ...rest}) {
   return {goto, run, until, load, ...rest};
 }
 
-// Text put in as a paste puts it: the box's input event, no keys.
+// Text put in as a paste puts it in: the value and an input event, no keys.
 const pasteByScript = (run) => (id, text) => run((id, text) => {
   const box = /** @type {HTMLInputElement} */ (document.getElementById(id));
   box.focus();
@@ -69,18 +69,12 @@ const pasteByScript = (run) => (id, text) => run((id, text) => {
 // What the probe (probe.js) noted in the page now shown, where the server put it.
 const probed = (run) => run(() => window.problems ?? []);
 
-// What a browser language set in the profile would give the page; for the
-// languages Chromium's own setting rejects, and for Firefox, whose language
-// is set only at launch.
+// What a browser language set in the profile would give the page; for a
+// language that is no tag ("C"), which Chromium's own setting rejects, and
+// for Firefox, whose language is set only at launch.
 const languageScript = (language) => `Object.defineProperty(Navigator.prototype, 'language', {get: () => '${language}'});
   Object.defineProperty(Navigator.prototype, 'languages', {get: () => ['${language}']});`;
-const validLanguage = (language) => {
-  try {
-    return Intl.getCanonicalLocales(language).length > 0;
-  } catch {
-    return false;
-  }
-};
+const validLanguage = (language) => /^[a-z]{2,3}(-|$)/.test(language);
 
 // Playwright and Puppeteer pages are alike enough. Chromium pastes through
 // its clipboard and Ctrl+V, as a person does.
@@ -125,7 +119,7 @@ const chromiumOptions = {
 
 // Each tab in a context of its own; or, given `profile` (the profile's
 // preferences), all in one persistent context, which a profile's setting or
-// an install needs.
+// an install needs (its tabs take no touch screen).
 /** @param {{profile?: object}} [options] */
 async function chromium({profile} = {}) {
   const {chromium: playwright} = await import('playwright-core');
@@ -135,8 +129,9 @@ async function chromium({profile} = {}) {
     ...(touch && {isMobile: true, hasTouch: true, deviceScaleFactor: touch}),
     ...(language && validLanguage(language) && {locale: language}),
   });
-  const chromiumTab = async (page, language, close) => {
-    if (language && !validLanguage(language)) await page.addInitScript(languageScript(language));
+  // A language that the context cannot take goes in by script.
+  const chromiumTab = async (page, scripted, close) => {
+    if (scripted) await page.addInitScript(languageScript(scripted));
     return {...pageTab(page, close, {clipboard: true}), tap: (id) => page.tap(`#${id}`)};
   };
   const engine = {name: 'chromium', enterActivatesButton: true};
@@ -163,7 +158,8 @@ async function chromium({profile} = {}) {
     ...engine,
     async open(options = {}) {
       const context = await browser.newContext(contextOptions(options));
-      return chromiumTab(await context.newPage(), options.language, () => context.close());
+      const scripted = validLanguage(options.language) ? undefined : options.language;
+      return chromiumTab(await context.newPage(), scripted, () => context.close());
     },
     close: () => browser.close(),
   };

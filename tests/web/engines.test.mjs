@@ -1,8 +1,9 @@
 // The web edition in one browser engine, OHMCALC_WEB_ENGINE (chromium,
 // firefox or webkit), through the same checks in each: places and captions,
 // the tab order, rows, reports, the designer aids, the announcement, a pasted
-// megabyte, the console, browser languages, a page whose files are gone and
-// the service worker (its update, its neighbours' caches, offline).
+// megabyte, the console, browser languages, clicks while the module loads, a
+// page whose files are gone and the service worker (its update, its
+// neighbours' caches, offline).
 import assert from 'node:assert/strict';
 import {cpSync, mkdtempSync, readdirSync, rmSync} from 'node:fs';
 import {tmpdir} from 'node:os';
@@ -164,6 +165,47 @@ test('a comma language, a language Intl rejects and languages of other digits al
     }
   }));
   assert.deepEqual(results, cases.map(([language, result]) => [language, result, `1${point(result)}5`]));
+});
+
+// Clicks made while the module is still on its way: each shows that it
+// waits, then they run in order as on the desktop, up to the first report.
+test('clicks queued while the module loads wait visibly, run in order and stop at the first report', async () => {
+  const slow = await serveSite(siteDir, '/ohmcalc/', {held: /\.wasm$/});
+  try {
+    await tab.goto(slow.url);
+    const busy = [];
+    /** @type {[number, string, string][]} */
+    const clicks = [[2, 'x', '4'], [3, '1', '0'], [4, '6', '2']];
+    for (const [row, a, b] of clicks) {
+      const parts = rowParts(row);
+      await tab.type(parts['box-a'], a);
+      await tab.type(parts['box-b'], b);
+      await tab.click(parts.equals);
+      busy.push(await tab.run((id) => document.getElementById(id).getAttribute('aria-busy'), parts.equals));
+    }
+    const ready = () => document.documentElement.classList.contains('ready');
+    const reported = () => document.getElementById('report-text').textContent;
+    const rowFour = () => boxValues(tab, [rowParts(4)['box-c']]).then(([text]) => text);
+    assert.equal(await tab.run(ready), false);
+    slow.release();
+    await tab.until(() => /** @type {HTMLDialogElement} */ (document.getElementById('report')).open);
+    assert.match(await tab.run(reported), /^运行时错误 13：/);
+    await tab.until(ready);
+    await new Promise((resolve) => setTimeout(resolve, 200));
+    assert.match(await tab.run(reported), /^运行时错误 13：/, 'row 3 never ran');
+    assert.equal(await rowFour(), '', 'row 4 never ran');
+    assert.deepEqual(busy, ['true', 'true', 'true'], 'each click showed that it waits');
+    assert.equal(await tab.run(() => document.querySelectorAll('[aria-busy="true"]').length), 0, 'no click waits any more');
+    await tab.run(() => document.getElementById('Command11').click());
+    assert.equal(await rowFour(), '', 'no click runs behind a report');
+    await tab.click('report-ok');
+    await tab.until(() => document.activeElement.id === 'Text4');
+    await tab.click('Command11');
+    assert.equal(await rowFour(), '3.');
+  } finally {
+    slow.release();
+    await slow.close();
+  }
 });
 
 // The next build (next_build.cmake) has a new app.js and module glue.

@@ -17,20 +17,25 @@ const types = {
 // Serves `root` at http://127.0.0.1:PORT/PREFIX/, so that the site is also
 // tried from a sub-path; `requests` lists every path asked for. Options:
 // `port` (that of a server closed before, for the same origin again),
-// `missing` files answer 404, `headers` go with every file (or are given
+// `missing` files answer 404, `held` ones only once release() is called,
+// `headers` go with every file (or are given
 // for each by a function of its path in the site), and `firstScript`
 // (a file) is served as /first.js and put first in the page, for what a
 // driver without init scripts (WebKit's) cannot do otherwise.
 /**
  * @param {string} [root]
  * @param {string} [prefix]
- * @param {{port?: number, missing?: string[], headers?: Record<string, string> | ((path: string) => Record<string, string>), firstScript?: URL}} [options]
+ * @param {{port?: number, missing?: string[], held?: RegExp, headers?: Record<string, string> | ((path: string) => Record<string, string>), firstScript?: URL}} [options]
  */
-export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {port = 0, missing = [], headers = {}, firstScript} = {}) {
+export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {port = 0, missing = [], held, headers = {}, firstScript} = {}) {
   const requests = [];
-  const server = createServer((request, response) => {
+  /** @type {(value?: unknown) => void} */
+  let release;
+  const released = new Promise((resolve) => (release = resolve));
+  const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     requests.push(path);
+    if (held?.test(path)) await released;
     let file = path.startsWith(prefix) ? normalize(join(root, path.slice(prefix.length))) : null;
     try {
       if (firstScript && path === '/first.js') {
@@ -59,6 +64,7 @@ export async function serveSite(root = siteDir, prefix = '/ohmcalc/', {port = 0,
     url: `http://127.0.0.1:${address.port}${prefix}`,
     port: address.port,
     requests,
+    release,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();
       server.close(resolve);
