@@ -4,6 +4,7 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
+import {rows} from './cases.mjs';
 import {engines} from './engines.mjs';
 import {runRow, serveSite} from './harness.mjs';
 
@@ -60,10 +61,9 @@ test('every target is at least 44 px and box text at least 16 px, upright, in la
 });
 
 test('every row computes by tapping, in cards in the order of the rows', async () => {
-  const samples = [[1, '4k7', '1m', '4.7'], [2, '12', '220', '0.054545455'], [3, '10', '20m', '500.'],
-                   [4, '60', '0.5', '120.'], [5, '5', '220', '0.022727273'], [6, '3.3', '0.2', '0.66'],
-                   [7, '230', '47', '1125.531914894']];
-  for (const [row, a, b, c] of samples) assert.equal(await runRow(tab, row, a, b, {tap: true}), c, `row ${row}`);
+  for (const [row, a, b, c] of rows) {
+    assert.equal(await runRow(tab, row, a, b, {tap: true}), c, `row ${row}: ${a}, ${b}`);
+  }
   const cards = await page.$$eval('.row', (rows) => rows.map((row) => [row.getAttribute('aria-label'),
                                                                        row.getBoundingClientRect().top]));
   assert.deepEqual(cards.map(([label]) => label), ['第1行', '第2行', '第3行', '第4行', '第5行', '第6行', '第7行']);
