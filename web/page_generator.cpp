@@ -353,12 +353,15 @@ std::string ControlsJson() {
             ", \"width\": " + std::to_string(TwipsToPixels(r.width)) +
             ", \"height\": " + std::to_string(TwipsToPixels(r.height));
     if (TakesFocus(entry)) {
-      json += ", \"tab\": " + std::to_string(TabPosition(entry)) +
-              ", \"accessibleName\": " + JsonString(AccessibleName(entry)) + ", \"part\": \"" + RolePart(entry) + "\"";
+      json += ", \"accessibleName\": " + JsonString(AccessibleName(entry)) + ", \"part\": \"" + RolePart(entry) + "\"";
     }
     json += "}";
   }
-  json += "\n], \"samples\": [\n";
+  json += "\n], \"tabOrder\": [";
+  for (std::size_t index : kTabOrder) {
+    json += std::string(index == kTabOrder.front() ? "" : ", ") + JsonString(kFormControls[index].name);
+  }
+  json += "], \"samples\": [\n";
   for (const SampleRow& sample : kSampleRows) {
     const CalcRow& row = CalcRowNumbered(sample.row);
     json += std::string(&sample == kSampleRows.data() ? "" : ",\n") + "{\"a\": " + JsonString(BoxControl(row.a).name) +
