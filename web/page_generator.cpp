@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/calc_rows.h"
+#include "web/json_string.h"
 #include "window/click_routes.h"
 #include "window/control_names.h"
 #include "window/form_controls.h"
@@ -59,15 +60,6 @@ std::string Escaped(std::string_view text) {
     }
   }
   return out;
-}
-
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
-  }
-  return out + '"';
 }
 
 std::string CssColour(Rgb colour) {

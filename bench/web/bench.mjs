@@ -7,7 +7,8 @@ import {readdirSync, readFileSync, rmSync, statSync} from 'node:fs';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 
-import {launchChromium, openPage, serveSite, siteDir} from '../../tests/web/harness.mjs';
+import {engines} from '../../tests/web/engines.mjs';
+import {serveSite, siteDir} from '../../tests/web/harness.mjs';
 import {writeBareSite} from './bare_site.mjs';
 
 const rounds = Number(process.argv[2] ?? 15);
@@ -24,14 +25,16 @@ const bareDir = writeBareSite(siteDir);
 const hosting = (file) => ({'Cache-Control': /\.[0-9a-f]{10}\.\w+$/.test(file) ? 'max-age=31536000, immutable' : 'no-cache'});
 const ours = await serveSite(siteDir, '/ohmcalc/', {headers: hosting});
 const bare = await serveSite(bareDir);
-const browser = await launchChromium();
+const engine = await engines.chromium();
+const viewport = {width: 1280, height: 720};  // playwright's own
 try {
   // What a first visit transfers: every file asked for, the service
   // worker's own fetches included (those it finds in the HTTP cache are not
   // asked for), as a host that sends gzip would send it.
   {
-    const context = await browser.newContext();
-    const page = await openPage(context, ours.url);
+    const tab = await engine.open(viewport);
+    const page = tab.page;
+    await tab.load(ours.url);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.waitForTimeout(500);
     const sizes = ours.requests.filter((path) => !path.includes('/icons/')).map((path) => {
@@ -61,7 +64,7 @@ try {
       return (performance.now() - start) / count * 1000;
     }, 20000);
     console.log(`one row through the bridge: ${perRow.toFixed(2)} µs (20000 clicks on 等于, after 20000 to warm up)`);
-    await context.close();
+    await tab.close();
   }
 
   // Navigation to first row, interleaved: cold (a new profile each time) and
@@ -69,16 +72,16 @@ try {
   const times = {ours: {cold: [], warm: []}, bare: {cold: [], warm: []}};
   for (let round = 0; round <= rounds; ++round) {
     for (const [name, site] of [['ours', ours], ['bare', bare]]) {
-      const context = await browser.newContext();
-      await context.addInitScript({path: new URL('first_row.js', import.meta.url).pathname});
-      const page = await context.newPage();
+      const tab = await engine.open(viewport);
+      const page = tab.page;
+      await page.addInitScript({path: new URL('first_row.js', import.meta.url).pathname});
       for (const kind of ['cold', 'warm']) {
         await page.goto(site.url);
         const at = await page.evaluate(() => window.firstRowAt);
         if (name === 'ours' && kind === 'cold') await page.evaluate(() => navigator.serviceWorker.ready);
         if (round > 0) times[name][kind].push(at);  // round 0 warms the browser up
       }
-      await context.close();
+      await tab.close();
     }
   }
   for (const kind of ['cold', 'warm']) {
@@ -87,7 +90,7 @@ try {
                 `(${(o / b).toFixed(2)}×), medians of ${rounds} interleaved rounds`);
   }
 } finally {
-  await browser.close();
+  await engine.close();
   await ours.close();
   await bare.close();
   rmSync(bareDir, {recursive: true, force: true});

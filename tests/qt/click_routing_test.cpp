@@ -10,16 +10,16 @@ namespace {
 using ClickRouting = FormTest;
 
 TEST_F(ClickRouting, EveryEqualsButtonComputesItsRowOnly) {
-  for (const RowSample& sample : kRowSamples) {
-    SCOPED_TRACE(sample.row);
-    const CalcRow& row = CalcRowNumbered(sample.row);
+  for (const RowCase& row_case : kRowCases) {
+    SCOPED_TRACE(std::to_string(row_case.row) + ": " + row_case.a_text + ", " + row_case.b_text);
+    const CalcRow& row = CalcRowNumbered(row_case.row);
     Type(row.c, "old");
     QStringList before = AllBoxes();
-    Enter(sample);
+    Enter(row_case);
     QStringList after = AllBoxes();
-    before[row.a - 1] = sample.a_text;
-    before[row.b - 1] = sample.b_text;
-    EXPECT_EQ(after[row.c - 1], QString::fromUtf8(sample.c_text));
+    before[row.a - 1] = row_case.a_text;
+    before[row.b - 1] = row_case.b_text;
+    EXPECT_EQ(after[row.c - 1], QString::fromUtf8(row_case.c_text));
     after[row.c - 1] = before[row.c - 1];
     EXPECT_EQ(after, before) << "only box C changes";
   }

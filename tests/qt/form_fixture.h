@@ -16,7 +16,7 @@
 
 #include "core/calc_rows.h"
 #include "qt/form1.h"
-#include "tests/window/row_samples.h"
+#include "tests/window/row_cases.h"
 #include "window/click_routes.h"
 
 // Readable QStrings in failure messages.
@@ -59,11 +59,11 @@ class FormTest : public ::testing::Test {
   }
 
   // Types both operands and clicks the row's equals button.
-  void Enter(const RowSample& sample) {
-    const CalcRow& row = CalcRowNumbered(sample.row);
-    Type(row.a, QString::fromUtf8(sample.a_text));
-    Type(row.b, QString::fromUtf8(sample.b_text));
-    Click(EvaluateRouteOfRow(sample.row).button);
+  void Enter(const RowCase& row_case) {
+    const CalcRow& row = CalcRowNumbered(row_case.row);
+    Type(row.a, QString::fromUtf8(row_case.a_text));
+    Type(row.b, QString::fromUtf8(row_case.b_text));
+    Click(EvaluateRouteOfRow(row_case.row).button);
   }
 
   void Click(const char* button) {

@@ -4,18 +4,20 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
-import {launchChromium, openPage, runRow, serveSite} from './harness.mjs';
+import {rows} from './cases.mjs';
+import {engines} from './engines.mjs';
+import {runRow, serveSite} from './harness.mjs';
 
-let site, browser, context, page;
+let site, engine, tab, page;
 before(async () => {
   site = await serveSite();
-  browser = await launchChromium();
-  context = await browser.newContext({viewport: {width: 390, height: 844}, isMobile: true, hasTouch: true,
-                                      deviceScaleFactor: 3});
-  page = await openPage(context, site.url);
+  engine = await engines.chromium();
+  tab = await engine.open({width: 390, height: 844, touch: 3});
+  page = tab.page;
+  await tab.load(site.url);
 });
 after(async () => {
-  await browser?.close();
+  await engine?.close();
   await site?.close();
 });
 
@@ -37,7 +39,7 @@ const targets = () => page.$$eval('.form input, .form button', (elements) => ele
                      element.tagName]));
 
 test('every target is at least 44 px and box text at least 16 px, upright, in landscape and on a tablet', async () => {
-  await runRow(page, 1, '2', '3');  // shows the aids button of row 1
+  await runRow(tab, 1, '2', '3');  // shows the aids button of row 1
   try {
     for (const [width, height] of [[390, 844], [844, 390], [768, 1024]]) {
       await page.setViewportSize({width, height});
@@ -59,10 +61,9 @@ test('every target is at least 44 px and box text at least 16 px, upright, in la
 });
 
 test('every row computes by tapping, in cards in the order of the rows', async () => {
-  const samples = [[1, '4k7', '1m', '4.7'], [2, '12', '220', '0.054545455'], [3, '10', '20m', '500.'],
-                   [4, '60', '0.5', '120.'], [5, '5', '220', '0.022727273'], [6, '3.3', '0.2', '0.66'],
-                   [7, '230', '47', '1125.531914894']];
-  for (const [row, a, b, c] of samples) assert.equal(await runRow(page, row, a, b, {tap: true}), c, `row ${row}`);
+  for (const [row, a, b, c] of rows) {
+    assert.equal(await runRow(tab, row, a, b, {tap: true}), c, `row ${row}: ${a}, ${b}`);
+  }
   const cards = await page.$$eval('.row', (rows) => rows.map((row) => [row.getAttribute('aria-label'),
                                                                        row.getBoundingClientRect().top]));
   assert.deepEqual(cards.map(([label]) => label), ['第1行', '第2行', '第3行', '第4行', '第5行', '第6行', '第7行']);
@@ -70,7 +71,7 @@ test('every row computes by tapping, in cards in the order of the rows', async (
 });
 
 test('a tap on the result box or on its button opens the aids under the row', async () => {
-  await runRow(page, 3, '10', '20m', {tap: true});
+  await runRow(tab, 3, '10', '20m', {tap: true});
   const aids = page.locator('#aids-Text9');
   await page.tap('#Text8');
   assert.equal(await aids.isVisible(), false);
@@ -99,7 +100,7 @@ test('each aids button is named by its row', async () => {
 });
 
 test('open aids follow a rotation, and a tap outside closes them', async () => {
-  await runRow(page, 3, '5', '1m', {tap: true});
+  await runRow(tab, 3, '5', '1m', {tap: true});
   const aids = page.locator('#aids-Text9');
   await page.tap('[aria-controls="aids-Text9"]');
   await aids.waitFor({state: 'visible'});

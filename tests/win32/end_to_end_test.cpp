@@ -10,7 +10,8 @@
 
 #include "core/calc_rows.h"
 #include "tests/win32/app_driver.h"
-#include "tests/window/row_samples.h"
+#include "tests/window/error_cases.h"
+#include "tests/window/row_cases.h"
 #include "win32/form1.h"
 #include "win32/utf16.h"
 #include "window/click_routes.h"
@@ -107,15 +108,13 @@ TEST_F(Form1EndToEnd, TabWalksTheTabIndexOrderBothWays) {
 }
 
 TEST_F(Form1EndToEnd, EveryKindOfRowComputesAndClears) {
-  std::vector<RowSample> samples(kRowSamples.begin(), kRowSamples.end());
-  samples.push_back({2, "4k7", "\xEF\xBC\x92", "2350."});  // a resistor code over a full-width 2
-  for (const RowSample& sample : samples) {
-    SCOPED_TRACE(sample.row);
-    const CalcRow& row = CalcRowNumbered(sample.row);
-    app_->SetBox(row.a, W(sample.a_text));
-    app_->SetBox(row.b, W(sample.b_text));
-    EXPECT_FALSE(app_->Click(EvaluateRouteOfRow(sample.row).button));
-    EXPECT_EQ(app_->BoxText(row.c), W(sample.c_text));
+  for (const RowCase& row_case : kRowCases) {
+    SCOPED_TRACE(std::to_string(row_case.row) + ": " + row_case.a_text + ", " + row_case.b_text);
+    const CalcRow& row = CalcRowNumbered(row_case.row);
+    app_->SetBox(row.a, W(row_case.a_text));
+    app_->SetBox(row.b, W(row_case.b_text));
+    EXPECT_FALSE(app_->Click(EvaluateRouteOfRow(row_case.row).button));
+    EXPECT_EQ(app_->BoxText(row.c), W(row_case.c_text));
   }
   std::vector<std::wstring> before = AllBoxes();
   EXPECT_FALSE(app_->Click("Command9"));
@@ -129,9 +128,9 @@ TEST_F(Form1EndToEnd, EveryKindOfRowComputesAndClears) {
   EXPECT_EQ(AllBoxes()[0], before[0]);
 }
 
+// A case of the shared table, or one only UTF-16 text can hold.
 struct BadInput {
-  const char* equals;
-  int a;
+  int row;
   std::wstring a_text;
   std::wstring b_text;
   int number;
@@ -139,18 +138,20 @@ struct BadInput {
 };
 
 TEST_F(Form1EndToEnd, ErrorsAreReportedThenEveryBoxIsAsItWas) {
-  const BadInput cases[] = {
-      {"Command1", 1, L"", L"3", 13, 1},     {"Command8", 7, L"5", L"0", 11, 8},
-      {"Command8", 7, L"0", L"0", 6, 8},     {"Command5", 4, L"1E+400", L"abc", 6, 4},
-      {"Command21", 19, L"x", L"0", 13, 19}, {"Command1", 1, L"12\xD800", L"3", 13, 1},
-  };
+  std::vector<BadInput> cases;
+  for (const ErrorCase& error : kErrorCases) {
+    cases.push_back({error.row, W(error.a_text), W(error.b_text), error.number, CulpritBox(error)});
+  }
+  cases.push_back({1, L"12\xD800", L"3", 13, 1});  // a lone surrogate
   for (const BadInput& bad : cases) {
-    SCOPED_TRACE(std::string(bad.equals) + " error " + std::to_string(bad.number));
+    SCOPED_TRACE("row " + std::to_string(bad.row) + " error " + std::to_string(bad.number) + ": " + Narrow(bad.a_text) +
+                 ", " + Narrow(bad.b_text));
+    const CalcRow& row = CalcRowNumbered(bad.row);
     for (int box = 1; box <= 21; ++box) app_->SetBox(box, L"kept " + std::to_wstring(box));
-    app_->SetBox(bad.a, bad.a_text);
-    app_->SetBox(bad.a + 1, bad.b_text);
+    app_->SetBox(row.a, bad.a_text);
+    app_->SetBox(row.b, bad.b_text);
     std::vector<std::wstring> before = AllBoxes();
-    bool reported = app_->Click(bad.equals, [&](HWND report) {
+    bool reported = app_->Click(EvaluateRouteOfRow(bad.row).button, [&](HWND report) {
       EXPECT_EQ(GetWindow(report, GW_OWNER), app_->form());
       EXPECT_EQ(app_->Text(report), W(kFormTitle));
       EXPECT_EQ(app_->Text(GetDlgItem(report, 0xFFFF)), Widen(ReportText(bad.number)));
