@@ -106,6 +106,8 @@ const Form kEitherLocale[] = {
     {"4x", kMismatch},
     {"1E", kMismatch},
     {"1me", kMismatch},
+    {"1xeg", kMismatch},
+    {"1mex", kMismatch},
     {"1Ω", kMismatch},
     {"5kΩ", kMismatch},
     {"- 5k", kMismatch},
@@ -114,6 +116,7 @@ const Form kEitherLocale[] = {
     {"1P", kMismatch},
     {"1f", kMismatch},
     {"\uFF41", kMismatch},              // ａ
+    {"5\uFF00", kMismatch},             // just below the full-width forms
     {"\uFF08\uFF11\uFF09", kMismatch},  // （１）
     {"\xEF\xBC", kMismatch},            // cut-off UTF-8
     {"\xFF"

@@ -142,7 +142,8 @@ TEST(ResistorMarking, ColourBandsAndCodes) {
       {"0.47", "黄 紫 银 金", "R47"},   {"1E+6", "棕 黑 绿 金", "1M0"},    {"510", "绿 棕 棕 金", "510R"},
       {"2.2E+6", "红 红 绿 金", "2M2"}, {"9.1E+10", "白 棕 白 金", "91G"}, {"0.01", nullptr, "R01"},
       {"1E+12", nullptr, "1T0"},        {"1E+11", nullptr, "100G"},        {"0.001", nullptr, "R001"},
-      {"1E-4", nullptr, "100\u00B5"},   {"0", nullptr, nullptr},
+      {"1E-4", nullptr, "100\u00B5"},   {"0", nullptr, nullptr},           {"1E-12", nullptr, "1p0"},
+      {"4.75", nullptr, "4R75"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ohms);
@@ -166,9 +167,11 @@ std::string AidsFor(int row_number, const char* a, const char* c, const NumberLo
 
 TEST(DesignerAids, ResistanceRowGivesSeriesPartAndRecheck) {
   std::string aids = AidsFor(3, "10", "500.");
-  EXPECT_NE(aids.find("E6 470 Ω −6.0 % ★ | 680 Ω +36.0 %"), std::string::npos) << aids;
-  EXPECT_NE(aids.find("E24 470 Ω −6.0 % | 510 Ω +2.0 % ★"), std::string::npos) << aids;
-  EXPECT_NE(aids.find("E48 487 Ω −2.60 % | 511 Ω +2.20 % ★"), std::string::npos) << aids;
+  EXPECT_NE(aids.find("E6 470 Ω −6.0 % ★ | 680 Ω +36.0 %\nE12 470 Ω −6.0 % ★ | 560 Ω +12.0 %\n"
+                      "E24 470 Ω −6.0 % | 510 Ω +2.0 % ★\nE48 487 Ω −2.60 % | 511 Ω +2.20 % ★\n"
+                      "E96 499 Ω −0.20 % ★ | 511 Ω +2.20 %\nE192 499 Ω −0.20 % ★ | 505 Ω +1.00 %\n"),
+            std::string::npos)
+      << aids;
   EXPECT_NE(aids.find("E24 510 Ω：510R，色环 绿 棕 棕 金；用它时 I = 19.6 mA，P = 196 mW"), std::string::npos) << aids;
   EXPECT_NE(aids.find("额定功率 ≥ 1/4 W (0.25 W)，留 2 倍余量（负载 ≤ 50 %）选 ≥ 1/2 W (0.5 W)"), std::string::npos);
   EXPECT_NE(aids.find("降额"), std::string::npos);
@@ -189,7 +192,7 @@ TEST(DesignerAids, ExactHitOnTheShownDecimalIsShownOnceAtZero) {
 }
 
 TEST(DesignerAids, EachQuantityAndWhatIsNotANumber) {
-  EXPECT_EQ(AidsFor(2, "1", "0.054545455"), "≈ 54.5 mA");
+  EXPECT_EQ(AidsFor(2, "1", "0.05454"), "≈ 54.5 mA");
   EXPECT_EQ(AidsFor(1, "1", "120"), "= 120 V");
   EXPECT_EQ(AidsFor(6, "1", "0,2", kComma),
             "= 200 mW\n额定功率 ≥ 1/4 W (0,25 W)，留 2 倍余量（负载 ≤ 50 %）选 ≥ 1/2 W (0,5 W)\n"

@@ -34,6 +34,7 @@ TEST(NumberToText, FifteenSignificantDigitsWithoutTrailingZeros) {
       {1.5e-5, "1.5E-05"},
       {-1e-5, "-1E-05"},
       {1e-10, "1E-10"},
+      {2e-9, "2E-09"},
       {1e100, "1E+100"},
       {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
       {0.0, "0"},
