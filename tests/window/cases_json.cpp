@@ -1,6 +1,6 @@
 // Writes the row and error cases as JSON, for the browser tests to run as
 // the Qt and Windows tests do; each error with its culprit box's name and the
-// description its report gives.
+// text its report gives.
 // Usage: ohmcalc_cases_json CASES_JSON
 #include <fstream>
 #include <string>
@@ -27,7 +27,7 @@ std::string CasesJson() {
             ", \"a\": " + JsonString(error.a_text) + ", \"b\": " + JsonString(error.b_text) +
             ", \"number\": " + std::to_string(error.number) +
             ", \"culprit\": " + JsonString(BoxControl(CulpritBox(error)).name) +
-            ", \"description\": " + JsonString(ErrorDescription(error.number)) + "}";
+            ", \"report\": " + JsonString(ReportText(error.number)) + "}";
   }
   return json + "\n]}\n";
 }
