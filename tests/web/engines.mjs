@@ -37,6 +37,9 @@ import {join} from 'node:path';
  * @property {() => Promise<unknown>} close
  */
 
+// A tab's page size unless it asks for another: a desktop window.
+export const desktop = {width: 1024, height: 768};
+
 const expression = (fn, args) => `(${fn})(...${JSON.stringify(args)})`;
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -124,7 +127,7 @@ const chromiumOptions = {
 async function chromium({profile} = {}) {
   const {chromium: playwright} = await import('playwright-core');
   /** @param {TabOptions} options */
-  const contextOptions = ({language, width = 1024, height = 768, touch} = {}) => ({
+  const contextOptions = ({language, width = desktop.width, height = desktop.height, touch} = {}) => ({
     viewport: {width, height}, permissions: ['clipboard-read', 'clipboard-write'],
     ...(touch && {isMobile: true, hasTouch: true, deviceScaleFactor: touch}),
     ...(language && validLanguage(language) && {locale: language}),
@@ -170,13 +173,13 @@ async function firefox() {
   const profile = mkdtempSync(join(tmpdir(), 'ohmcalc-firefox-'));
   const browser = await puppeteer.launch({
     browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
-    userDataDir: profile, defaultViewport: {width: 1024, height: 768},
+    userDataDir: profile, defaultViewport: desktop,
   });
   return {
     name: 'firefox',
     enterActivatesButton: false,
     /** @param {TabOptions} options */
-    async open({language, width = 1024, height = 768} = {}) {
+    async open({language, width = desktop.width, height = desktop.height} = {}) {
       const page = await browser.newPage();
       await page.setViewport({width, height});
       if (language) await page.evaluateOnNewDocument(languageScript(language));

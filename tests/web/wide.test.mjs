@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
-import {engines} from './engines.mjs';
+import {desktop, engines} from './engines.mjs';
 import {description, runRow, serveSite} from './harness.mjs';
 
 let site, engine, tab, page;
@@ -78,18 +78,18 @@ test('aids opened on the cards close when the window widens to the form, and on 
   await runRow(tab, 3, '10', '20m');
   const aids = page.locator('#aids-Text9');
   try {
-    await page.setViewportSize({width: 700, height: 768});
+    await page.setViewportSize({width: 700, height: desktop.height});
     await page.click('[aria-controls="aids-Text9"]');
     await aids.waitFor({state: 'visible'});
-    await page.setViewportSize({width: 1024, height: 768});
+    await page.setViewportSize(desktop);
     await aids.waitFor({state: 'hidden', timeout: 2000});
-    await page.setViewportSize({width: 700, height: 768});
+    await page.setViewportSize({width: 700, height: desktop.height});
     await page.click('[aria-controls="aids-Text9"]');
     await aids.waitFor({state: 'visible'});
     await page.click('#Label2');
     await aids.waitFor({state: 'hidden', timeout: 2000});
   } finally {
-    await page.setViewportSize({width: 1024, height: 768});
+    await page.setViewportSize(desktop);
   }
 });
 
